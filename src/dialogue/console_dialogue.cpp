@@ -1,0 +1,109 @@
+#include "dialogue/console_dialogue.h"
+
+#include <array>
+
+namespace {
+
+// Appends n in decimal.  Works on the negative side, where every int32 has
+// a value, so the lowest needs no special case.
+void put_number(ConsoleStream& stream, std::int32_t n) {
+  std::array<char, 12> digits;
+  std::size_t start = digits.size();
+  const bool negative = n < 0;
+  if (!negative) n = -n;
+  do {
+    digits[--start] = static_cast<char>('0' - n % 10);
+    n /= 10;
+  } while (n != 0);
+  if (negative) digits[--start] = '-';
+  put_text(stream, {digits.data() + start, digits.size() - start});
+}
+
+Message question_message(Operation operation) {
+  switch (operation) {
+    case Operation::Add:
+      return Message::AddQuestion;
+    case Operation::Subtract:
+      return Message::SubtractQuestion;
+    case Operation::Multiply:
+      return Message::MultiplyQuestion;
+    case Operation::Divide:
+      break;
+  }
+  return Message::DivideQuestion;
+}
+
+// Shows `prompt` and reads one reply, showing the prompt again after each
+// reply that is no number.  False when the input ends.
+bool read_answer(ConsoleDialogue& dialogue, Message prompt,
+                 std::int32_t& value) {
+  for (;;) {
+    switch (read_reply(dialogue.stream, value)) {
+      case ReplyStatus::Number:
+        return true;
+      case ReplyStatus::Ended:
+        return false;
+      case ReplyStatus::Unreadable:
+        print_message(dialogue, prompt);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void print_message(ConsoleDialogue& dialogue, Message message,
+                   std::initializer_list<std::int32_t> numbers) {
+  std::string_view text = catalogue_text(dialogue.encoding, message);
+  const std::int32_t* next = numbers.begin();
+  for (std::size_t at = text.find("%d"); at != std::string_view::npos;
+       at = text.find("%d")) {
+    put_text(dialogue.stream, text.substr(0, at));
+    if (next != numbers.end()) put_number(dialogue.stream, *next++);
+    text.remove_prefix(at + 2);
+  }
+  put_text(dialogue.stream, text);
+}
+
+void print_banner(ConsoleDialogue& dialogue) {
+  print_message(dialogue, Message::BannerTitle);
+  print_message(dialogue, Message::BannerMaker);
+  print_message(dialogue, Message::BannerCopyright);
+}
+
+std::optional<Verdict> ask(ConsoleDialogue& dialogue, const Question& q) {
+  const bool pair = q.form == QuestionForm::QuotientAndRemainder;
+  const Message question =
+      pair ? Message::RemainderQuestion : question_message(q.operation);
+  print_message(dialogue, question, {q.number, q.left, q.right});
+
+  const Message prompt = pair ? Message::QuotientPrompt : Message::InputPrompt;
+  if (pair) print_message(dialogue, prompt);
+  std::int32_t answer = 0;
+  if (!read_answer(dialogue, prompt, answer)) return std::nullopt;
+
+  // A single answer leaves the remainder at 0, which is what it expects.
+  std::int32_t remainder = 0;
+  if (pair) {
+    print_message(dialogue, Message::RemainderPrompt);
+    if (!read_answer(dialogue, Message::RemainderPrompt, remainder)) {
+      return std::nullopt;
+    }
+  }
+
+  if (answer == q.answer && remainder == q.remainder) {
+    print_message(dialogue, Message::VerdictCorrect);
+    return Verdict::Correct;
+  }
+  if (pair) {
+    print_message(dialogue, Message::VerdictWrongPair, {q.answer, q.remainder});
+  } else {
+    print_message(dialogue, Message::VerdictWrong, {q.answer});
+  }
+  return Verdict::Wrong;
+}
+
+void end_dialogue(ConsoleDialogue& dialogue) {
+  print_message(dialogue, Message::InputEnded);
+  flush_output(dialogue.stream);
+}

@@ -1,0 +1,22 @@
+#ifndef QUORVANE_PLATFORM_CONSOLE_TEXT_H_
+#define QUORVANE_PLATFORM_CONSOLE_TEXT_H_
+
+#include <cstddef>
+
+#include "platform/text_encoding.h"
+
+/// The character set the console shows: GBK on Windows, where the quiz
+/// leaves the console's code page alone; elsewhere that of the user's locale.
+TextEncoding console_text_encoding();
+
+/// Reads what standard input has ready, at most `size` bytes, waiting if
+/// there is nothing yet.  Returns the count, 0 at the end of input, or -1
+/// on an error.
+std::ptrdiff_t read_console_input(char* buffer, std::size_t size);
+
+/// Writes all `size` bytes to standard output, or returns false.  On
+/// Windows standard output is a text-mode stream: each line feed goes out
+/// as CR LF.
+bool write_console_output(const char* bytes, std::size_t size);
+
+#endif  // QUORVANE_PLATFORM_CONSOLE_TEXT_H_

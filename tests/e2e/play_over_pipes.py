@@ -1,0 +1,24 @@
+"""The built quiz played over pipes on the real clock: every question is
+read off the screen, some are answered wrongly, and every verdict checked."""
+
+import sys
+
+from quiz_driver import Quiz, play
+
+
+def main(program):
+    quiz = Quiz([program, "--ignored", "arguments"])
+    shown = quiz.wait_for_prompt(0)
+    assert shown.startswith("Quorvane V0.1.0\n"), shown
+    lines = shown.split("\n")
+    assert lines[3] == "" and lines[4].startswith("(1) "), lines
+    play(quiz, 40)
+    status = quiz.finish()
+    assert status == 0, status
+    # The end of input closes the open prompt's line.
+    assert quiz.text().endswith(("输入: \n", "商: \n")), quiz.text()[-50:]
+    print("played 40 questions")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

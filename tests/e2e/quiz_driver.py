@@ -1,0 +1,128 @@
+"""Plays the built quiz over pipes, as a person at the keyboard would.
+
+The driver reads what the quiz shows until it waits at a prompt, works out
+the question from the screen, and types a reply.  Every read has a time
+limit, so a quiz that stops answering fails the test instead of hanging it.
+"""
+
+import os
+import re
+import select
+import subprocess
+import time
+
+PROMPTS = ("输入: ", "商: ", "余数: ")
+QUESTION = re.compile(r"\n\((\d+)\) (\d+) ([+\-×÷]) (\d+) = \( \)( ······ \( \))?\n")
+TIMEOUT = 20.0
+
+
+class Quiz:
+    def __init__(self, command, encoding="utf-8", newline="\n", env=None):
+        self.encoding = encoding
+        self.newline = newline
+        self.proc = subprocess.Popen(
+            command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            env=env if env is not None else quiz_env())
+        self.raw = b""  # every byte the quiz wrote
+
+    def _read_some(self, deadline):
+        left = deadline - time.monotonic()
+        if left <= 0:
+            raise AssertionError("the quiz said nothing for %ss; so far: %r"
+                                 % (TIMEOUT, self.raw[-200:]))
+        ready, _, _ = select.select([self.proc.stdout], [], [], left)
+        if not ready:
+            return True
+        chunk = os.read(self.proc.stdout.fileno(), 65536)
+        if not chunk:
+            return False
+        self.raw += chunk
+        return True
+
+    def text(self):
+        """All the quiz has shown, with its line ends made plain."""
+        return self.raw.decode(self.encoding).replace(self.newline, "\n")
+
+    def wait_for_prompt(self, since):
+        """Reads until the text after offset `since` ends in a prompt."""
+        deadline = time.monotonic() + TIMEOUT
+        while True:
+            shown = self.text()[since:]
+            if shown.endswith(PROMPTS):
+                return shown
+            if not self._read_some(deadline):
+                raise AssertionError("the quiz ended while a prompt was due: %r"
+                                     % shown[-200:])
+
+    def type(self, line):
+        self.proc.stdin.write((line + "\n").encode("ascii"))
+        self.proc.stdin.flush()
+
+    def finish(self):
+        """Closes the quiz's input and returns its exit status."""
+        self.proc.stdin.close()
+        deadline = time.monotonic() + TIMEOUT
+        while self._read_some(deadline):
+            pass
+        return self.proc.wait(timeout=TIMEOUT)
+
+
+def quiz_env(**extra):
+    env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
+    env["LANG"] = "C.UTF-8"
+    env.update(extra)
+    return env
+
+
+def solve(sign, left, right):
+    if sign == "+":
+        return left + right, None
+    if sign == "-":
+        return left - right, None
+    if sign == "×":
+        return left * right, None
+    return left // right, left % right
+
+
+def play(quiz, turns, wrong_every=3):
+    """Plays `turns` questions, answering every `wrong_every`-th wrongly, and
+    checks every question and verdict.  Returns the questions seen."""
+    seen = []
+    at = 0
+    for turn in range(1, turns + 1):
+        shown = quiz.wait_for_prompt(at)
+        match = QUESTION.search(shown)
+        assert match, "no question line in %r" % shown
+        number, left, sign, right = (int(match[1]), int(match[2]), match[3],
+                                     int(match[4]))
+        assert number == turn, (number, turn)
+        bound = 10 + number // 5
+        assert 0 <= left < bound and 0 <= right < bound, (left, right, bound)
+        answer, remainder = solve(sign, left, right)
+        assert left >= right or sign in "+×", (left, sign, right)
+        assert sign != "÷" or right >= 1
+        pair = match[5] is not None
+        assert pair == (remainder not in (None, 0)), shown
+        wrong = turn % wrong_every == 0
+        reply = answer + 1 if wrong else answer
+        if pair:
+            assert shown.endswith("\n商: "), shown
+            quiz.type(str(reply))
+            shown = quiz.wait_for_prompt(len(quiz.text()))
+            assert shown == "余数: ", shown
+            quiz.type(str(remainder))
+        else:
+            assert shown.endswith(" = ( )\n输入: "), shown
+            quiz.type(str(reply))
+        at = len(quiz.text())
+        shown = quiz.wait_for_prompt(at)
+        if wrong:
+            expected = "判定: 错误\n正确答案是: %d\n" % answer
+            if pair:
+                expected = "判定: 错误\n正确答案是: %d %d\n" % (answer, remainder)
+        else:
+            expected = "判定: 正确\n"
+        assert shown.startswith(expected + "\n("), (expected, shown)
+        at += len(expected)
+        seen.append((number, left, sign, right))
+    return seen

@@ -1,22 +1,12 @@
 #include "dialogue/console_dialogue.h"
 
-#include <array>
+#include "dialogue/decimal.h"
 
 namespace {
 
-// Appends n in decimal.  Works on the negative side, where every int32 has
-// a value, so the lowest needs no special case.
 void put_number(ConsoleStream& stream, std::int32_t n) {
-  std::array<char, 12> digits;
-  std::size_t start = digits.size();
-  const bool negative = n < 0;
-  if (!negative) n = -n;
-  do {
-    digits[--start] = static_cast<char>('0' - n % 10);
-    n /= 10;
-  } while (n != 0);
-  if (negative) digits[--start] = '-';
-  put_text(stream, {digits.data() + start, digits.size() - start});
+  DecimalBuffer<char> buffer;
+  put_text(stream, to_decimal(n, buffer));
 }
 
 Message question_message(Operation operation) {

@@ -1,7 +1,9 @@
 #include <ctime>
+#include <string_view>
 
 #include "dialogue/console_dialogue.h"
 #include "platform/console_text.h"
+#include "platform/console_title.h"
 #include "questions/question_maker.h"
 #include "quiz/quiz_loop.h"
 #include "quiz/scoreboard.h"
@@ -10,6 +12,10 @@ namespace {
 
 // Static: the console stream's buffers are larger than a stack needs to be.
 ConsoleDialogue dialogue;
+
+void write_text(std::string_view bytes) {
+  put_text(dialogue.stream, bytes);
+}
 
 }  // namespace
 
@@ -21,7 +27,13 @@ int main() {
 
   QuestionMaker maker{[] { return std::time(nullptr); }, {}};
   Scoreboard scoreboard;
+  scoreboard.show_title = [](const char16_t* title) {
+    set_console_title(title, dialogue.encoding, write_text);
+  };
   QuizLoop loop{maker, dialogue, scoreboard};
   run_quiz(loop);
+
+  restore_console_title(write_text);
+  flush_output(dialogue.stream);
   return dialogue.stream.output_failed ? 1 : 0;
 }

@@ -1,14 +1,31 @@
 #ifndef QUORVANE_QUIZ_SCOREBOARD_H_
 #define QUORVANE_QUIZ_SCOREBOARD_H_
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string_view>
 
 #include "dialogue/console_dialogue.h"
 
-/// The running tally of verdicts.
+/// The window title's format: the correct tally, then the wrong one.
+inline constexpr std::u16string_view kTitleFormat = u"正确 %d 错误 %d";
+
+/// A formatted title: at most 29 UTF-16 units, always NUL-terminated.
+using TitleText = std::array<char16_t, 30>;
+
+/// Formats `format`, each %d taking the next of `numbers`, cutting the
+/// result to fit a TitleText.
+TitleText format_title(std::u16string_view format,
+                       std::initializer_list<std::int32_t> numbers);
+
+/// The running tally of verdicts, shown only in the console's title.
 struct Scoreboard {
   std::int32_t correct = 0;
   std::int32_t wrong = 0;
+  /// Shows a title; the program's sets the console window's.
+  std::function<void(const char16_t*)> show_title;
 };
 
 /// The quiz has started; no text has been printed yet.

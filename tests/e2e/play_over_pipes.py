@@ -3,11 +3,13 @@ read off the screen, some are answered wrongly, and every verdict checked."""
 
 import sys
 
-from quiz_driver import Quiz, play
+from quiz_driver import Quiz, play, quiz_env
 
 
 def main(program):
-    quiz = Quiz([program, "--ignored", "arguments"])
+    # A terminal type is set, but output to a pipe must carry no title.
+    env = quiz_env(TERM="xterm-256color")
+    quiz = Quiz([program, "--ignored", "arguments"], env=env)
     shown = quiz.wait_for_prompt(0)
     assert shown.startswith("Quorvane V0.1.0\n"), shown
     lines = shown.split("\n")
@@ -17,6 +19,7 @@ def main(program):
     assert status == 0, status
     # The end of input closes the open prompt's line.
     assert quiz.text().endswith(("输入: \n", "商: \n")), quiz.text()[-50:]
+    assert b"\x1b" not in quiz.raw and b"\a" not in quiz.raw
     print("played 40 questions")
 
 

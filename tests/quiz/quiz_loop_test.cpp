@@ -53,6 +53,15 @@ struct Quiz {
         maker{[second] { return second; }, {}},
         loop{maker, *dialogue, scoreboard} {
     attach(dialogue->stream, console);
+    // Each title goes into the text as [..], its Chinese shown as #, to
+    // show when it was set.
+    scoreboard.show_title = [this](const char16_t* title) {
+      std::string shown = "[";
+      for (; *title != u'\0'; ++title) {
+        shown += *title < 0x80 ? static_cast<char>(*title) : '#';
+      }
+      put_text(dialogue->stream, shown + "]");
+    };
   }
 
   FakeConsole console;
@@ -67,18 +76,16 @@ TEST(QuizLoop, PlaysNumberedTurnsUntilTheInputEnds) {
   // 9 - 3 at bound 10, 6 - 1 from question 5 on, at bound 11.
   Quiz quiz(1700000002, {"6\n", "0\n", "6 6\n", "5 3"});
   run_quiz(quiz.loop);
-  const std::string banner(
-      catalogue_text(TextEncoding::Utf8, Message::BannerTitle));
-  EXPECT_EQ(quiz.console.output.substr(0, banner.size()), banner);
-  const std::string after_banner =
-      quiz.console.output.substr(quiz.console.output.find("\n(1)"));
-  EXPECT_EQ(after_banner,
-            "\n(1) 9 - 3 = ( )\n输入: 判定: 正确\n"
-            "\n(2) 9 - 3 = ( )\n输入: 判定: 错误\n正确答案是: 6\n"
-            "\n(3) 9 - 3 = ( )\n输入: 判定: 正确\n"
-            "\n(4) 9 - 3 = ( )\n输入: 判定: 正确\n"
-            "\n(5) 6 - 1 = ( )\n输入: 判定: 正确\n"
-            "\n(6) 6 - 1 = ( )\n输入: 判定: 错误\n正确答案是: 5\n"
+  const std::string& shown = quiz.console.output;
+  const std::string start = "[## 0 ## 0]Quorvane V0.1.0\n";
+  EXPECT_EQ(shown.substr(0, start.size()), start);
+  EXPECT_EQ(shown.substr(shown.find("\n(1)")),
+            "\n(1) 9 - 3 = ( )\n输入: 判定: 正确\n[## 1 ## 0]"
+            "\n(2) 9 - 3 = ( )\n输入: 判定: 错误\n正确答案是: 6\n[## 1 ## 1]"
+            "\n(3) 9 - 3 = ( )\n输入: 判定: 正确\n[## 2 ## 1]"
+            "\n(4) 9 - 3 = ( )\n输入: 判定: 正确\n[## 3 ## 1]"
+            "\n(5) 6 - 1 = ( )\n输入: 判定: 正确\n[## 4 ## 1]"
+            "\n(6) 6 - 1 = ( )\n输入: 判定: 错误\n正确答案是: 5\n[## 4 ## 2]"
             "\n(7) 6 - 1 = ( )\n输入: \n");
   EXPECT_EQ(quiz.scoreboard.correct, 4);
   EXPECT_EQ(quiz.scoreboard.wrong, 2);

@@ -1,0 +1,11 @@
+#include "platform/console_title.h"
+
+#include <windows.h>
+
+void set_console_title(const char16_t* title, TextEncoding, const WriteText&) {
+  // wchar_t is a UTF-16 code unit on Windows.
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  SetConsoleTitleW(reinterpret_cast<const wchar_t*>(title));
+}
+
+void restore_console_title(const WriteText&) {}

@@ -12,7 +12,8 @@ import subprocess
 import time
 
 PROMPTS = ("输入: ", "商: ", "余数: ")
-QUESTION = re.compile(r"\n\((\d+)\) (\d+) ([+\-×÷]) (\d+) = \( \)( ······ \( \))?\n")
+QUESTION = re.compile(
+    r"\n\((\d+)\) (\d+) ([+\-×÷]) (\d+) = \( \)( ······ \( \))?\n(?:输入|商): ")
 TIMEOUT = 20.0
 
 
@@ -84,45 +85,63 @@ def solve(sign, left, right):
     return left // right, left % right
 
 
+def question_text(number, left, sign, right, pair):
+    """A question as the catalogue words it, with its first prompt."""
+    if pair:
+        return "\n(%d) %d ÷ %d = ( ) ······ ( )\n商: " % (number, left, right)
+    return "\n(%d) %d %s %d = ( )\n输入: " % (number, left, sign, right)
+
+
+def verdict_text(wrong, answer, remainder):
+    if not wrong:
+        return "判定: 正确\n"
+    if remainder:
+        return "判定: 错误\n正确答案是: %d %d\n" % (answer, remainder)
+    return "判定: 错误\n正确答案是: %d\n" % answer
+
+
+BANNER_TITLE = "Quorvane V0.1.0\n"
+
+
 def play(quiz, turns, wrong_every=3):
-    """Plays `turns` questions, answering every `wrong_every`-th wrongly, and
-    checks every question and verdict.  Returns the questions seen."""
+    """Plays `turns` questions, answering every `wrong_every`-th wrongly,
+    then ends the input.  Checks every question and verdict, and that the
+    whole output is exactly the banner, the turns and the closing line end.
+    Returns the questions seen as (number, left, sign, right)."""
     seen = []
-    at = 0
-    for turn in range(1, turns + 1):
-        shown = quiz.wait_for_prompt(at)
-        match = QUESTION.search(shown)
-        assert match, "no question line in %r" % shown
+    shown = quiz.wait_for_prompt(0)
+    banner = "".join(shown.splitlines(keepends=True)[:3])
+    assert banner.startswith(BANNER_TITLE) and banner.count("\n") == 3, shown
+    expected = banner
+    for turn in range(1, turns + 2):
+        shown = quiz.wait_for_prompt(len(expected))
+        assert quiz.text().startswith(expected), (quiz.text()[-300:],
+                                                  expected[-300:])
+        match = QUESTION.fullmatch(shown)
+        assert match, "not a question: %r" % shown
         number, left, sign, right = (int(match[1]), int(match[2]), match[3],
                                      int(match[4]))
+        pair = match[5] is not None
+        expected += question_text(number, left, sign, right, pair)
+        assert shown == expected[-len(shown):], shown
+        if turn > turns:
+            break
         assert number == turn, (number, turn)
         bound = 10 + number // 5
         assert 0 <= left < bound and 0 <= right < bound, (left, right, bound)
-        answer, remainder = solve(sign, left, right)
         assert left >= right or sign in "+×", (left, sign, right)
         assert sign != "÷" or right >= 1
-        pair = match[5] is not None
-        assert pair == (remainder not in (None, 0)), shown
+        answer, remainder = solve(sign, left, right)
+        assert pair == bool(remainder), shown
         wrong = turn % wrong_every == 0
-        reply = answer + 1 if wrong else answer
+        quiz.type(str(answer + 1 if wrong else answer))
         if pair:
-            assert shown.endswith("\n商: "), shown
-            quiz.type(str(reply))
-            shown = quiz.wait_for_prompt(len(quiz.text()))
-            assert shown == "余数: ", shown
+            prompt = "余数: "
+            assert quiz.wait_for_prompt(len(expected)) == prompt
+            expected += prompt
             quiz.type(str(remainder))
-        else:
-            assert shown.endswith(" = ( )\n输入: "), shown
-            quiz.type(str(reply))
-        at = len(quiz.text())
-        shown = quiz.wait_for_prompt(at)
-        if wrong:
-            expected = "判定: 错误\n正确答案是: %d\n" % answer
-            if pair:
-                expected = "判定: 错误\n正确答案是: %d %d\n" % (answer, remainder)
-        else:
-            expected = "判定: 正确\n"
-        assert shown.startswith(expected + "\n("), (expected, shown)
-        at += len(expected)
+        expected += verdict_text(wrong, answer, remainder)
         seen.append((number, left, sign, right))
+    assert quiz.finish() == 0, "the end of input must end the quiz with 0"
+    assert quiz.text() == expected + "\n", (quiz.text()[-300:], expected[-300:])
     return seen

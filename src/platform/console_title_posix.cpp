@@ -37,7 +37,7 @@ void catch_stopping_signals() {
   struct sigaction action;
   memset(&action, 0, sizeof action);
   action.sa_handler = give_back_title_and_stop;
-  action.sa_flags = SA_RESETHAND;
+  action.sa_flags = static_cast<int>(SA_RESETHAND);
   sigemptyset(&action.sa_mask);
   for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
     struct sigaction before;

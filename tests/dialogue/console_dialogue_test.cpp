@@ -65,40 +65,36 @@ struct VerdictCase {
   std::string verdict_line;
 };
 
-class Verdicts : public testing::TestWithParam<VerdictCase> {};
-
-TEST_P(Verdicts, JudgeEveryReply) {
-  const VerdictCase& c = GetParam();
-  Dialogue d({c.typed});
-  EXPECT_EQ(d.ask(c.question), c.verdict);
-  const std::string& shown = d.shown();
-  ASSERT_GE(shown.size(), c.verdict_line.size());
-  EXPECT_EQ(shown.substr(shown.size() - c.verdict_line.size()), c.verdict_line);
-}
-
 const std::string kRight = "判定: 正确\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Verdicts,
-    testing::Values(
-        VerdictCase{"AddRight", question(1, Operation::Add, 4, 9), "13\n",
-                    Verdict::Correct, "= ( )\n输入: " + kRight},
-        VerdictCase{"SubtractWrong", question(1, Operation::Subtract, 3, 8),
-                    "-5\n", Verdict::Wrong, "判定: 错误\n正确答案是: 5\n"},
-        VerdictCase{"RemainderRightQuotientWrong",
-                    question(1, Operation::Divide, 7, 2), "2 1\n",
-                    Verdict::Wrong, "判定: 错误\n正确答案是: 3 1\n"},
-        VerdictCase{"QuotientRightRemainderWrong",
-                    question(1, Operation::Divide, 7, 2), "3 0\n",
-                    Verdict::Wrong, "判定: 错误\n正确答案是: 3 1\n"},
-        VerdictCase{"BothOnOneLine", question(1, Operation::Divide, 7, 2),
-                    "3 1\n", Verdict::Correct, "商: 余数: " + kRight},
-        VerdictCase{"ZeroDivisorShownAsOne",
-                    question(1, Operation::Divide, 0, 5), "5\n",
-                    Verdict::Correct, "(1) 5 ÷ 1 = ( )\n输入: " + kRight}),
-    [](const testing::TestParamInfo<VerdictCase>& param_info) {
-      return param_info.param.name;
-    });
+const VerdictCase kVerdictCases[] = {
+    VerdictCase{"AddRight", question(1, Operation::Add, 4, 9), "13\n",
+                Verdict::Correct, "= ( )\n输入: " + kRight},
+    VerdictCase{"SubtractWrong", question(1, Operation::Subtract, 3, 8), "-5\n",
+                Verdict::Wrong, "判定: 错误\n正确答案是: 5\n"},
+    VerdictCase{"RemainderRightQuotientWrong",
+                question(1, Operation::Divide, 7, 2), "2 1\n", Verdict::Wrong,
+                "判定: 错误\n正确答案是: 3 1\n"},
+    VerdictCase{"QuotientRightRemainderWrong",
+                question(1, Operation::Divide, 7, 2), "3 0\n", Verdict::Wrong,
+                "判定: 错误\n正确答案是: 3 1\n"},
+    VerdictCase{"BothOnOneLine", question(1, Operation::Divide, 7, 2), "3 1\n",
+                Verdict::Correct, "商: 余数: " + kRight},
+    VerdictCase{"ZeroDivisorShownAsOne", question(1, Operation::Divide, 0, 5),
+                "5\n", Verdict::Correct, "(1) 5 ÷ 1 = ( )\n输入: " + kRight},
+};
+
+TEST(ConsoleDialogue, JudgesEveryReply) {
+  for (const VerdictCase& c : kVerdictCases) {
+    SCOPED_TRACE(c.name);
+    Dialogue d({c.typed});
+    EXPECT_EQ(d.ask(c.question), c.verdict);
+    const std::string& shown = d.shown();
+    ASSERT_GE(shown.size(), c.verdict_line.size());
+    EXPECT_EQ(shown.substr(shown.size() - c.verdict_line.size()),
+              c.verdict_line);
+  }
+}
 
 TEST(ConsoleDialogue, UnreadableReplyShowsTheWaitingPromptAgain) {
   Dialogue d({"x\n", "3\n", "+\n", "99999999999\n", "1\n", "oops\n", "8\n"});

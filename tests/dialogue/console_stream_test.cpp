@@ -36,51 +36,47 @@ struct ReaderCase {
   std::vector<std::string> replies;
 };
 
-class Reader : public testing::TestWithParam<ReaderCase> {};
+const ReaderCase kReaderCases[] = {
+    ReaderCase{"Plain", {"5\n"}, {"5"}},
+    ReaderCase{"EmptyLinesAndSpaces", {"\n", "\n", " \t 42 \n"}, {"42"}},
+    ReaderCase{
+        "SignsAndLeadingZeros", {"+5 005 -3 -0\n"}, {"5", "5", "-3", "0"}},
+    ReaderCase{"SeveralOnOneLine", {"3 1\n"}, {"3", "1"}},
+    ReaderCase{"NoDigitGrouping", {"1,000\n", "4\n"}, {"1", "?", "4"}},
+    ReaderCase{"NoHexadecimal", {"0x1F\n"}, {"0", "?"}},
+    ReaderCase{"NoDigitsDropsTheLine", {"abc 5\n", "7\n"}, {"?", "7"}},
+    ReaderCase{"LoneSign", {"+\n", "4\n"}, {"?", "4"}},
+    ReaderCase{"SignThenSpace", {"- 4\n", "9\n"}, {"?", "9"}},
+    ReaderCase{"TwoSigns", {"--5\n", "3\n"}, {"?", "3"}},
+    ReaderCase{
+        "Limits", {"2147483647 -2147483648\n"}, {"2147483647", "-2147483648"}},
+    ReaderCase{"AboveRange", {"2147483648 8\n", "6\n"}, {"?", "6"}},
+    ReaderCase{"BelowRange", {"-2147483649\n"}, {"?"}},
+    ReaderCase{
+        "ManyDigits", {std::string(1000, '9') + " 1\n", "2\n"}, {"?", "2"}},
+    ReaderCase{"NumberRunsToTheEnd", {"12"}, {"12"}},
+    ReaderCase{"NumberSplitAcrossReads", {"1", "23", "4\n"}, {"1234"}},
+    ReaderCase{"GarbageRunsToTheEnd", {"abc"}, {}},
+    ReaderCase{"SignAtTheEnd", {"-"}, {}},
+    ReaderCase{"Nothing", {}, {}},
+    ReaderCase{
+        "CarriageReturnLines", {"7\r8\r", "x\r5\r"}, {"7", "8", "?", "5"}},
+    ReaderCase{"CrLfLines", {"x\r\n5\r\n"}, {"?", "5"}},
+    ReaderCase{"NulByte", {"\0\n5\n"s}, {"?", "5"}},
+    ReaderCase{"TextInGbkAndUtf8",
+               {"\xCA\xE4\xC8\xEB 1\n", "\xE8\xBE\x93 2\n", "3\n"},
+               {"?", "?", "3"}},
+    ReaderCase{"LongLineWithoutDigits",
+               {std::string(100000, 'x') + "\n", "7\n"},
+               {"?", "7"}},
+};
 
-TEST_P(Reader, ReadsRepliesAsDecimalIntegers) {
-  FakeConsole console(GetParam().chunks);
-  EXPECT_EQ(read_all(console), GetParam().replies);
+TEST(Reader, ReadsRepliesAsDecimalIntegers) {
+  for (const ReaderCase& c : kReaderCases) {
+    FakeConsole console(c.chunks);
+    EXPECT_EQ(read_all(console), c.replies) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Reader,
-    testing::Values(
-        ReaderCase{"Plain", {"5\n"}, {"5"}},
-        ReaderCase{"EmptyLinesAndSpaces", {"\n", "\n", " \t 42 \n"}, {"42"}},
-        ReaderCase{
-            "SignsAndLeadingZeros", {"+5 005 -3 -0\n"}, {"5", "5", "-3", "0"}},
-        ReaderCase{"SeveralOnOneLine", {"3 1\n"}, {"3", "1"}},
-        ReaderCase{"NoDigitGrouping", {"1,000\n", "4\n"}, {"1", "?", "4"}},
-        ReaderCase{"NoHexadecimal", {"0x1F\n"}, {"0", "?"}},
-        ReaderCase{"NoDigitsDropsTheLine", {"abc 5\n", "7\n"}, {"?", "7"}},
-        ReaderCase{"LoneSign", {"+\n", "4\n"}, {"?", "4"}},
-        ReaderCase{"SignThenSpace", {"- 4\n", "9\n"}, {"?", "9"}},
-        ReaderCase{"TwoSigns", {"--5\n", "3\n"}, {"?", "3"}},
-        ReaderCase{"Limits",
-                   {"2147483647 -2147483648\n"},
-                   {"2147483647", "-2147483648"}},
-        ReaderCase{"AboveRange", {"2147483648 8\n", "6\n"}, {"?", "6"}},
-        ReaderCase{"BelowRange", {"-2147483649\n"}, {"?"}},
-        ReaderCase{
-            "ManyDigits", {std::string(1000, '9') + " 1\n", "2\n"}, {"?", "2"}},
-        ReaderCase{"NumberRunsToTheEnd", {"12"}, {"12"}},
-        ReaderCase{"NumberSplitAcrossReads", {"1", "23", "4\n"}, {"1234"}},
-        ReaderCase{"GarbageRunsToTheEnd", {"abc"}, {}},
-        ReaderCase{"SignAtTheEnd", {"-"}, {}}, ReaderCase{"Nothing", {}, {}},
-        ReaderCase{
-            "CarriageReturnLines", {"7\r8\r", "x\r5\r"}, {"7", "8", "?", "5"}},
-        ReaderCase{"CrLfLines", {"x\r\n5\r\n"}, {"?", "5"}},
-        ReaderCase{"NulByte", {"\0\n5\n"s}, {"?", "5"}},
-        ReaderCase{"TextInGbkAndUtf8",
-                   {"\xCA\xE4\xC8\xEB 1\n", "\xE8\xBE\x93 2\n", "3\n"},
-                   {"?", "?", "3"}},
-        ReaderCase{"LongLineWithoutDigits",
-                   {std::string(100000, 'x') + "\n", "7\n"},
-                   {"?", "7"}}),
-    [](const testing::TestParamInfo<ReaderCase>& param_info) {
-      return param_info.param.name;
-    });
 
 TEST(ConsoleStream, ReadErrorCountsAsTheEnd) {
   auto stream = std::make_unique<ConsoleStream>();

@@ -48,45 +48,45 @@ struct FillInCase {
 constexpr auto kOne = QuestionForm::SingleAnswer;
 constexpr auto kPair = QuestionForm::QuotientAndRemainder;
 
-class FillIn : public testing::TestWithParam<FillInCase> {};
+const FillInCase kFillInCases[] = {
+    // Addition and multiplication keep the order drawn.
+    FillInCase{Operation::Add, 9, 4, 9, 4, 13, 0, kOne},
+    FillInCase{Operation::Add, 4, 9, 4, 9, 13, 0, kOne},
+    FillInCase{Operation::Multiply, 2, 9, 2, 9, 18, 0, kOne},
+    FillInCase{Operation::Multiply, 9, 9, 9, 9, 81, 0, kOne},
+    // Subtraction shows the larger first, so it is never negative.
+    FillInCase{Operation::Subtract, 3, 8, 8, 3, 5, 0, kOne},
+    FillInCase{Operation::Subtract, 8, 3, 8, 3, 5, 0, kOne},
+    FillInCase{Operation::Subtract, 6, 6, 6, 6, 0, 0, kOne},
+    // Division: the larger is the dividend, in either order.
+    FillInCase{Operation::Divide, 2, 7, 7, 2, 3, 1, kPair},
+    FillInCase{Operation::Divide, 7, 2, 7, 2, 3, 1, kPair},
+    FillInCase{Operation::Divide, 3, 6, 6, 3, 2, 0, kOne},
+    FillInCase{Operation::Divide, 5, 5, 5, 5, 1, 0, kOne},
+    // A zero divisor is shown and divided by as 1.
+    FillInCase{Operation::Divide, 5, 0, 5, 1, 5, 0, kOne},
+    FillInCase{Operation::Divide, 0, 5, 5, 1, 5, 0, kOne},
+    FillInCase{Operation::Divide, 0, 0, 0, 1, 0, 0, kOne},
+    // The largest operands the generator can give do not overflow.
+    FillInCase{Operation::Multiply, kLargestDraw, kLargestDraw, kLargestDraw,
+               kLargestDraw, kLargestDraw* kLargestDraw, 0, kOne},
+};
 
-TEST_P(FillIn, FollowsTheOperationsRules) {
-  const FillInCase& c = GetParam();
-  const Question q = fill_in_question(7, c.operation, c.a, c.b);
-  EXPECT_EQ(q.number, 7);
-  EXPECT_EQ(q.operation, c.operation);
-  EXPECT_EQ(q.left, c.left);
-  EXPECT_EQ(q.right, c.right);
-  EXPECT_EQ(q.answer, c.answer);
-  EXPECT_EQ(q.remainder, c.remainder);
-  EXPECT_EQ(q.form, c.form);
+TEST(FillIn, FollowsTheOperationsRules) {
+  for (const FillInCase& c : kFillInCases) {
+    const Question q = fill_in_question(7, c.operation, c.a, c.b);
+    SCOPED_TRACE(testing::Message()
+                 << "operation " << static_cast<int>(c.operation) << ", draws "
+                 << c.a << " and " << c.b);
+    EXPECT_EQ(q.number, 7);
+    EXPECT_EQ(q.operation, c.operation);
+    EXPECT_EQ(q.left, c.left);
+    EXPECT_EQ(q.right, c.right);
+    EXPECT_EQ(q.answer, c.answer);
+    EXPECT_EQ(q.remainder, c.remainder);
+    EXPECT_EQ(q.form, c.form);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FillIn,
-    testing::Values(
-        // Addition and multiplication keep the order drawn.
-        FillInCase{Operation::Add, 9, 4, 9, 4, 13, 0, kOne},
-        FillInCase{Operation::Add, 4, 9, 4, 9, 13, 0, kOne},
-        FillInCase{Operation::Multiply, 2, 9, 2, 9, 18, 0, kOne},
-        FillInCase{Operation::Multiply, 9, 9, 9, 9, 81, 0, kOne},
-        // Subtraction shows the larger first, so it is never negative.
-        FillInCase{Operation::Subtract, 3, 8, 8, 3, 5, 0, kOne},
-        FillInCase{Operation::Subtract, 8, 3, 8, 3, 5, 0, kOne},
-        FillInCase{Operation::Subtract, 6, 6, 6, 6, 0, 0, kOne},
-        // Division: the larger is the dividend, in either order.
-        FillInCase{Operation::Divide, 2, 7, 7, 2, 3, 1, kPair},
-        FillInCase{Operation::Divide, 7, 2, 7, 2, 3, 1, kPair},
-        FillInCase{Operation::Divide, 3, 6, 6, 3, 2, 0, kOne},
-        FillInCase{Operation::Divide, 5, 5, 5, 5, 1, 0, kOne},
-        // A zero divisor is shown and divided by as 1.
-        FillInCase{Operation::Divide, 5, 0, 5, 1, 5, 0, kOne},
-        FillInCase{Operation::Divide, 0, 5, 5, 1, 5, 0, kOne},
-        FillInCase{Operation::Divide, 0, 0, 0, 1, 0, 0, kOne},
-        // The largest operands the generator can give do not overflow.
-        FillInCase{Operation::Multiply, kLargestDraw, kLargestDraw,
-                   kLargestDraw, kLargestDraw, kLargestDraw* kLargestDraw, 0,
-                   kOne}));
 
 TEST(MakeQuestion, DrawsTheOperationThenTheOperandsFromTheClock) {
   QuestionMaker maker{[] { return std::time_t{1700000004}; }, {}};

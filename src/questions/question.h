@@ -16,10 +16,10 @@ enum class QuestionForm { SingleAnswer, QuotientAndRemainder };
 
 /// One turn's question and its answer key.
 ///
-/// left and right are never negative.  For Subtract and Divide left >= right;
-/// for Divide right >= 1 and left == answer * right + remainder with
-/// 0 <= remainder < right.  form is QuotientAndRemainder exactly when a
-/// division leaves a remainder.
+/// left and right are never negative.  For Subtract and Divide left >= right,
+/// but for the 0 / 1 that two zero draws ask; for Divide right >= 1 and
+/// left == answer * right + remainder with 0 <= remainder < right.  form is
+/// QuotientAndRemainder exactly when a division leaves a remainder.
 struct Question {
   std::int32_t number = 0;
   Operation operation = Operation::Add;

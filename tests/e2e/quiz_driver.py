@@ -129,7 +129,9 @@ def play(quiz, turns, wrong_every=3):
         assert number == turn, (number, turn)
         bound = 10 + number // 5
         assert 0 <= left < bound and 0 <= right < bound, (left, right, bound)
-        assert left >= right or sign in "+×", (left, sign, right)
+        # Only two zero draws put a smaller number first: 0 ÷ 1.
+        assert (left >= right or sign in "+×" or
+                (sign, left, right) == ("÷", 0, 1)), (left, sign, right)
         assert sign != "÷" or right >= 1
         answer, remainder = solve(sign, left, right)
         assert pair == bool(remainder), shown

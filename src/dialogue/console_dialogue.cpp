@@ -23,8 +23,8 @@ Message question_message(Operation operation) {
   return Message::DivideQuestion;
 }
 
-// Shows `prompt` and reads one reply, showing the prompt again after each
-// reply that is no number.  False when the input ends.
+// Reads the reply to `prompt`, which is showing, and shows it again after
+// each reply that is no number.  False when the input ends.
 bool read_answer(ConsoleDialogue& dialogue, Message prompt,
                  std::int32_t& value) {
   for (;;) {

@@ -15,14 +15,8 @@ namespace {
 constexpr char kPushTitle[] = "\033[22;0t";
 constexpr char kPopTitle[] = "\033[23;0t";
 
-enum class TitleState { Unknown, NotShown, Shown };
-TitleState state = TitleState::Unknown;
-
-bool terminal_takes_titles() {
-  const char* term = getenv("TERM");
-  return isatty(STDOUT_FILENO) && term != nullptr && *term != '\0' &&
-         strcmp(term, "dumb") != 0;
-}
+// Whether the terminal's own title is on its title stack.
+bool title_pushed = false;
 
 // The quiz is stopped from outside: give the title back, then end as the
 // signal would have ended the process.  Only async-signal-safe calls here;
@@ -100,16 +94,23 @@ bool utf8_to_gbk(std::string& text) {
 
 }  // namespace
 
+bool console_has_title() {
+  static const bool has_title = [] {
+    const char* term = getenv("TERM");
+    return isatty(STDOUT_FILENO) && term != nullptr && *term != '\0' &&
+           strcmp(term, "dumb") != 0;
+  }();
+  return has_title;
+}
+
 void set_console_title(const char16_t* title, TextEncoding encoding,
                        const WriteText& write) {
-  if (state == TitleState::Unknown) {
-    state = terminal_takes_titles() ? TitleState::Shown : TitleState::NotShown;
-    if (state == TitleState::Shown) {
-      write(kPushTitle);
-      catch_stopping_signals();
-    }
+  if (!console_has_title()) return;
+  if (!title_pushed) {
+    write(kPushTitle);
+    catch_stopping_signals();
+    title_pushed = true;
   }
-  if (state != TitleState::Shown) return;
 
   std::string text = utf16_to_utf8(title);
   if (encoding == TextEncoding::Gbk && !utf8_to_gbk(text)) return;
@@ -120,5 +121,5 @@ void set_console_title(const char16_t* title, TextEncoding encoding,
 }
 
 void restore_console_title(const WriteText& write) {
-  if (state == TitleState::Shown) write(kPopTitle);
+  if (title_pushed) write(kPopTitle);
 }

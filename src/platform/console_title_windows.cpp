@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+bool console_has_title() {
+  return true;
+}
+
 void set_console_title(const char16_t* title, TextEncoding, const WriteText&) {
   // wchar_t is a UTF-16 code unit on Windows.
   static_assert(sizeof(wchar_t) == sizeof(char16_t));

@@ -27,9 +27,11 @@ int main() {
 
   QuestionMaker maker{[] { return std::time(nullptr); }, {}};
   Scoreboard scoreboard;
-  scoreboard.show_title = [](const char16_t* title) {
-    set_console_title(title, dialogue.encoding, write_text);
-  };
+  if (console_has_title()) {
+    scoreboard.show_title = [](const char16_t* title) {
+      set_console_title(title, dialogue.encoding, write_text);
+    };
+  }
   QuizLoop loop{maker, dialogue, scoreboard};
   run_quiz(loop);
 

@@ -29,9 +29,10 @@ TitleText format_title(std::u16string_view format,
 namespace {
 
 void show_tally(const Scoreboard& scoreboard) {
+  if (!scoreboard.show_title) return;
   const TitleText title =
       format_title(kTitleFormat, {scoreboard.correct, scoreboard.wrong});
-  if (scoreboard.show_title) scoreboard.show_title(title.data());
+  scoreboard.show_title(title.data());
 }
 
 // A tally stops at its largest value rather than overflow.

@@ -24,7 +24,8 @@ TitleText format_title(std::u16string_view format,
 struct Scoreboard {
   std::int32_t correct = 0;
   std::int32_t wrong = 0;
-  /// Shows a title; the program's sets the console window's.
+  /// Shows a title; the program's sets the console window's.  Without one,
+  /// no title is formatted.
   std::function<void(const char16_t*)> show_title;
 };
 

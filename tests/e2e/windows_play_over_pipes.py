@@ -5,7 +5,7 @@ and the end of input ending it with status 0."""
 import subprocess
 import sys
 
-from quiz_driver import BANNER_TITLE, Quiz, play, quiz_env, question_text
+from quiz_driver import BANNER_TITLE, Quiz, play, quiz_env
 
 
 def check_line_ends(raw):

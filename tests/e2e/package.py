@@ -1,6 +1,8 @@
 """What the quiz ships as: the install tree, and the .deb that CPack makes
-from it.  Both are made afresh in a temporary folder."""
+from it, which Debian's own checker, lintian, must pass without an error or
+a warning.  Both are made afresh in a temporary folder."""
 
+import gzip
 import os
 import shutil
 import subprocess
@@ -8,7 +10,8 @@ import sys
 import tempfile
 
 SKIP = 77
-TREE = {"bin/quorvane", "share/man/man6/quorvane.6"}
+TREE = {"games/quorvane", "share/man/man6/quorvane.6.gz",
+        "share/doc/quorvane/copyright", "share/doc/quorvane/changelog.gz"}
 
 
 def files_below(folder):
@@ -25,18 +28,31 @@ def check_runs(program):
 
 
 def check_man_page(page):
-    with open(page, encoding="utf-8") as f:
+    with gzip.open(page, "rt", encoding="utf-8") as f:
         text = f.read()
     assert text.startswith(".TH QUORVANE 6 "), text[:40]
     for section in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "REPLIES",
-                    "TALLY", "STOPPING"):
+                    "TALLY", "STOPPING", "EXIT STATUS"):
         assert "\n.SH %s\n" % section in text, section
     assert "has no options and ignores any arguments" in text
     if shutil.which("groff"):
         rendered = subprocess.run(
-            ["groff", "-k", "-man", "-Tutf8", "-ww", "-z", page],
+            ["groff", "-k", "-man", "-Tutf8", "-ww", "-z"], input=text,
             capture_output=True, text=True, timeout=30)
         assert rendered.returncode == 0 and not rendered.stderr, rendered.stderr
+
+
+def check_lintian(deb):
+    if not shutil.which("lintian"):
+        print("lintian is not installed (Debian package lintian)")
+        sys.exit(SKIP)
+    done = subprocess.run(["lintian", "--tag-display-limit", "0", deb],
+                          capture_output=True, text=True, timeout=240)
+    print(done.stdout, end="")
+    # One line a finding, its kind first: E error, W warning, I, P, X notes.
+    findings = [line for line in done.stdout.splitlines()
+                if line.startswith(("E:", "W:"))]
+    assert not findings and done.returncode == 0, done.stdout + done.stderr
 
 
 def main(build):
@@ -45,8 +61,8 @@ def main(build):
         subprocess.run(["cmake", "--install", build, "--prefix", prefix],
                        check=True, capture_output=True, timeout=60)
         assert files_below(prefix) == TREE, files_below(prefix)
-        check_runs(os.path.join(prefix, "bin/quorvane"))
-        check_man_page(os.path.join(prefix, "share/man/man6/quorvane.6"))
+        check_runs(os.path.join(prefix, "games/quorvane"))
+        check_man_page(os.path.join(prefix, "share/man/man6/quorvane.6.gz"))
 
         if not shutil.which("dpkg-deb"):
             print("dpkg-deb is not installed (Debian package dpkg)")
@@ -70,8 +86,10 @@ def main(build):
         assert fields == "Package: quorvane\nSection: games\n", fields
         unpacked = os.path.join(folder, "unpacked")
         subprocess.run(["dpkg-deb", "-x", deb, unpacked], check=True)
-        check_runs(os.path.join(unpacked, "usr/bin/quorvane"))
-    print("the install tree and the .deb hold the program and its page")
+        check_runs(os.path.join(unpacked, "usr/games/quorvane"))
+        check_lintian(deb)
+    print("the install tree and the .deb hold the program and its page, "
+          "and lintian passes the .deb")
 
 
 if __name__ == "__main__":

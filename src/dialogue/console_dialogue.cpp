@@ -1,13 +1,8 @@
 #include "dialogue/console_dialogue.h"
 
-#include "dialogue/decimal.h"
+#include "dialogue/format.h"
 
 namespace {
-
-void put_number(ConsoleStream& stream, std::int32_t n) {
-  DecimalBuffer<char> buffer;
-  put_text(stream, to_decimal(n, buffer));
-}
 
 Message question_message(Operation operation) {
   switch (operation) {
@@ -44,15 +39,10 @@ bool read_answer(ConsoleDialogue& dialogue, Message prompt,
 
 void print_message(ConsoleDialogue& dialogue, Message message,
                    std::initializer_list<std::int32_t> numbers) {
-  std::string_view text = catalogue_text(dialogue.encoding, message);
-  const std::int32_t* next = numbers.begin();
-  for (std::size_t at = text.find("%d"); at != std::string_view::npos;
-       at = text.find("%d")) {
-    put_text(dialogue.stream, text.substr(0, at));
-    if (next != numbers.end()) put_number(dialogue.stream, *next++);
-    text.remove_prefix(at + 2);
-  }
-  put_text(dialogue.stream, text);
+  format(catalogue_text(dialogue.encoding, message), numbers,
+         [&dialogue](std::string_view piece) {
+           put_text(dialogue.stream, piece);
+         });
 }
 
 void print_banner(ConsoleDialogue& dialogue) {

@@ -7,10 +7,8 @@
 
 #include "dialogue/catalogue.h"
 #include "dialogue/console_stream.h"
-#include "platform/text_encoding.h"
+#include "dialogue/text_encoding.h"
 #include "questions/question.h"
-
-enum class Verdict { Correct, Wrong };
 
 /// Everything the user sees and types: the catalogue's texts in the
 /// console's character set, over one console stream.

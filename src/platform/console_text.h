@@ -3,10 +3,11 @@
 
 #include <cstddef>
 
-#include "platform/text_encoding.h"
+#include "dialogue/text_encoding.h"
 
-/// The character set the console shows: GBK on Windows, where the quiz
-/// leaves the console's code page alone; elsewhere that of the user's locale.
+/// The character set the quiz writes its text in: GBK on Windows, which
+/// shows it on a console as characters and puts it in a file as it is;
+/// elsewhere that of the user's locale.
 TextEncoding console_text_encoding();
 
 /// Reads what standard input has ready, at most `size` bytes, waiting if
@@ -15,8 +16,7 @@ TextEncoding console_text_encoding();
 std::ptrdiff_t read_console_input(char* buffer, std::size_t size);
 
 /// Writes all `size` bytes to standard output, or returns false.  On
-/// Windows standard output is a text-mode stream: each line feed goes out
-/// as CR LF.
+/// Windows every line feed goes out as CR LF.
 bool write_console_output(const char* bytes, std::size_t size);
 
 #endif  // QUORVANE_PLATFORM_CONSOLE_TEXT_H_

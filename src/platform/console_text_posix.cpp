@@ -3,11 +3,17 @@
 #include <errno.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 TextEncoding console_text_encoding() {
-  // Only the codeset is wanted; nothing else in the program is
-  // locale-dependent, so LC_CTYPE alone is taken from the environment.
+  // The locale's name nearly always says its codeset; loading the locale
+  // to ask it costs every start time and memory, so only a name without
+  // one does.  Nothing else in the program depends on the locale.
+  if (const std::optional<TextEncoding> named = encoding_for_locale(
+          getenv("LC_ALL"), getenv("LC_CTYPE"), getenv("LANG"))) {
+    return *named;
+  }
   setlocale(LC_CTYPE, "");
   return encoding_for_codeset(nl_langinfo(CODESET));
 }

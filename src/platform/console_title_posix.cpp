@@ -1,96 +1,123 @@
 #include "platform/console_title.h"
 
-#include <iconv.h>
+#include <errno.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
-#include <string>
+#include <string_view>
+
+#include "platform/console_text.h"
+
+// A terminal takes the title as xterm's escape sequences, written straight
+// to it.  It keeps its own title on its title stack while the quiz shows
+// the tally, and gets it back whenever the quiz leaves it: at the end, when
+// a signal stops the quiz, and while Ctrl-Z has it suspended.  Pushes and
+// pops alternate, starting with a push, so a pop never takes a title that
+// is not the quiz's to take.
 
 namespace {
 
-// xterm's window operations: keep the terminal's own title on its title
-// stack, and take it back.
 constexpr char kPushTitle[] = "\033[22;0t";
 constexpr char kPopTitle[] = "\033[23;0t";
+constexpr char kTitleStart[] = "\033]2;";  // OSC 2, ended by BEL
 
-// Whether the terminal's own title is on its title stack.
-bool title_pushed = false;
+TextEncoding encoding = TextEncoding::Utf8;
 
-// The quiz is stopped from outside: give the title back, then end as the
-// signal would have ended the process.  Only async-signal-safe calls here;
-// SA_RESETHAND has already made the signal's action the default again.
-extern "C" void give_back_title_and_stop(int signal_number) {
-  ssize_t ignored = write(STDOUT_FILENO, kPopTitle, sizeof kPopTitle - 1);
-  (void)ignored;
+// The tally's title sequence, ready for the handlers, which may write it
+// but never make it.  It is changed only with the signals blocked.
+char sequence[sizeof kTitleStart + 3 * 29 + 1];
+volatile sig_atomic_t sequence_size = 0;
+// The terminal's own title is on its stack: a push has reached it.
+volatile sig_atomic_t pushed = 0;
+volatile sig_atomic_t suspend_caught = 0;
+
+// Only async-signal-safe calls from here to the handlers' end.
+void put(const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(STDOUT_FILENO, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+}
+
+void push_title() {
+  if (pushed) return;
+  put(kPushTitle, sizeof kPushTitle - 1);
+  pushed = 1;
+}
+
+void pop_title() {
+  if (!pushed) return;
+  put(kPopTitle, sizeof kPopTitle - 1);
+  pushed = 0;
+}
+
+// The signals whose handlers write to the terminal; each handler runs with
+// all of them blocked, so no two of them interleave their sequences.
+sigset_t handled_signals() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int s : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT}) sigaddset(&set, s);
+  return set;
+}
+
+void catch_signal(int signal_number, void (*handler)(int), int flags) {
+  struct sigaction action;
+  memset(&action, 0, sizeof action);
+  action.sa_handler = handler;
+  action.sa_flags = flags;
+  action.sa_mask = handled_signals();
+  sigaction(signal_number, &action, nullptr);
+}
+
+// Stopped from outside: give the title back, then end as the signal would
+// have ended the quiz; SA_RESETHAND has made its action the default again,
+// and it comes once the handler returns.
+extern "C" void give_back_and_stop(int signal_number) {
+  pop_title();
   raise(signal_number);
 }
 
-void catch_stopping_signals() {
-  struct sigaction action;
-  memset(&action, 0, sizeof action);
-  action.sa_handler = give_back_title_and_stop;
-  action.sa_flags = static_cast<int>(SA_RESETHAND);
-  sigemptyset(&action.sa_mask);
-  for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
-    struct sigaction before;
-    // A signal the quiz was started to ignore (nohup) stays ignored.
-    if (sigaction(signal_number, nullptr, &before) == 0 &&
-        before.sa_handler != SIG_IGN) {
-      sigaction(signal_number, &action, nullptr);
-    }
-  }
+extern "C" void give_back_and_suspend(int) {
+  const int saved_errno = errno;
+  pop_title();
+  signal(SIGTSTP, SIG_DFL);
+  raise(SIGTSTP);  // stops the quiz once the handler returns
+  errno = saved_errno;
 }
 
-void append_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+extern "C" void take_back_on_resume(int) {
+  const int saved_errno = errno;
+  if (suspend_caught) {
+    catch_signal(SIGTSTP, give_back_and_suspend, SA_RESTART);
   }
+  if (sequence_size > 0) {
+    push_title();
+    put(sequence, static_cast<std::size_t>(sequence_size));
+  }
+  errno = saved_errno;
 }
 
-std::string utf16_to_utf8(const char16_t* text) {
-  std::string out;
-  for (; *text != u'\0'; ++text) {
-    char32_t c = *text;
-    if (c >= 0xD800 && c < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (*++text - 0xDC00);
-    }
-    append_utf8(out, c);
-  }
-  return out;
+// Whether the quiz was started with `signal_number` ignored (nohup): then
+// it stays ignored.
+bool ignored(int signal_number) {
+  struct sigaction before;
+  return sigaction(signal_number, nullptr, &before) == 0 &&
+         before.sa_handler == SIG_IGN;
 }
 
-// GBK terminals are rare, so the converter is opened only for them.
-bool utf8_to_gbk(std::string& text) {
-  static iconv_t converter = iconv_open("GBK", "UTF-8");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
-  std::string out(text.size() * 2, '\0');
-  char* in_at = text.data();
-  size_t in_left = text.size();
-  char* out_at = out.data();
-  size_t out_left = out.size();
-  iconv(converter, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(converter, &in_at, &in_left, &out_at, &out_left) ==
-      static_cast<size_t>(-1)) {
-    return false;
+struct BlockedSignals {
+  BlockedSignals() {
+    const sigset_t set = handled_signals();
+    sigprocmask(SIG_BLOCK, &set, &before);
   }
-  out.resize(out.size() - out_left);
-  text = std::move(out);
-  return true;
-}
+  ~BlockedSignals() { sigprocmask(SIG_SETMASK, &before, nullptr); }
+  sigset_t before;
+};
 
 }  // namespace
 
@@ -103,23 +130,34 @@ bool console_has_title() {
   return has_title;
 }
 
-void set_console_title(const char16_t* title, TextEncoding encoding,
-                       const WriteText& write) {
-  if (!console_has_title()) return;
-  if (!title_pushed) {
-    write(kPushTitle);
-    catch_stopping_signals();
-    title_pushed = true;
+void open_console_title() {
+  encoding = console_text_encoding();
+  for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+    if (!ignored(signal_number)) {
+      catch_signal(signal_number, give_back_and_stop,
+                   static_cast<int>(SA_RESETHAND));
+    }
   }
-
-  std::string text = utf16_to_utf8(title);
-  if (encoding == TextEncoding::Gbk && !utf8_to_gbk(text)) return;
-  // OSC 2 sets the window title; BEL ends it.
-  write("\033]2;");
-  write(text);
-  write("\a");
+  if (!ignored(SIGTSTP)) {
+    suspend_caught = 1;
+    catch_signal(SIGTSTP, give_back_and_suspend, SA_RESTART);
+  }
+  catch_signal(SIGCONT, take_back_on_resume, SA_RESTART);
 }
 
-void restore_console_title(const WriteText& write) {
-  if (title_pushed) write(kPopTitle);
+void show_console_title(const char16_t* title) {
+  BlockedSignals blocked;
+  std::size_t size = sizeof kTitleStart - 1;
+  memcpy(sequence, kTitleStart, size);
+  size += narrow_utf16(title, encoding, sequence + size);
+  sequence[size++] = '\a';
+  sequence_size = static_cast<sig_atomic_t>(size);
+  push_title();
+  put(sequence, size);
+}
+
+void close_console_title() {
+  BlockedSignals blocked;
+  sequence_size = 0;
+  pop_title();
 }

@@ -32,4 +32,7 @@ struct Question {
   friend bool operator==(const Question&, const Question&) = default;
 };
 
+/// How a turn's replies were judged.
+enum class Verdict { Correct, Wrong };
+
 #endif  // QUORVANE_QUESTIONS_QUESTION_H_

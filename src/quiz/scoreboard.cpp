@@ -2,27 +2,19 @@
 
 #include <limits>
 
-#include "dialogue/decimal.h"
+#include "dialogue/format.h"
 
-TitleText format_title(std::u16string_view format,
-                       std::initializer_list<std::int32_t> numbers) {
+// Any two int32 tallies fit, so a title is never cut.
+static_assert(kTitleFormat.size() +
+                  count_numbers(kTitleFormat) * (kDecimalSize - 2) <
+              std::tuple_size_v<TitleText>);
+
+TitleText format_title(std::int32_t correct, std::int32_t wrong) {
   TitleText title{};
-  const std::size_t room = title.size() - 1;
   std::size_t size = 0;
-  auto put = [&](char16_t unit) {
-    if (size < room) title[size++] = unit;
-  };
-  const std::int32_t* next = numbers.begin();
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != u'%' || i + 1 == format.size() || format[i + 1] != u'd') {
-      put(format[i]);
-      continue;
-    }
-    ++i;
-    if (next == numbers.end()) continue;
-    DecimalBuffer<char16_t> buffer;
-    for (char16_t unit : to_decimal(*next++, buffer)) put(unit);
-  }
+  format(kTitleFormat, {correct, wrong}, [&](std::u16string_view piece) {
+    for (char16_t unit : piece) title[size++] = unit;
+  });
   return title;
 }
 
@@ -30,9 +22,8 @@ namespace {
 
 void show_tally(const Scoreboard& scoreboard) {
   if (!scoreboard.show_title) return;
-  const TitleText title =
-      format_title(kTitleFormat, {scoreboard.correct, scoreboard.wrong});
-  scoreboard.show_title(title.data());
+  scoreboard.show_title(
+      format_title(scoreboard.correct, scoreboard.wrong).data());
 }
 
 // A tally stops at its largest value rather than overflow.

@@ -4,10 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string_view>
 
-#include "dialogue/console_dialogue.h"
+#include "questions/question.h"
 
 /// The window title's format: the correct tally, then the wrong one.
 inline constexpr std::u16string_view kTitleFormat = u"正确 %d 错误 %d";
@@ -15,10 +14,8 @@ inline constexpr std::u16string_view kTitleFormat = u"正确 %d 错误 %d";
 /// A formatted title: at most 29 UTF-16 units, always NUL-terminated.
 using TitleText = std::array<char16_t, 30>;
 
-/// Formats `format`, each %d taking the next of `numbers`, cutting the
-/// result to fit a TitleText.
-TitleText format_title(std::u16string_view format,
-                       std::initializer_list<std::int32_t> numbers);
+/// The title for the tallies.
+TitleText format_title(std::int32_t correct, std::int32_t wrong);
 
 /// The running tally of verdicts, shown only in the console's title.
 struct Scoreboard {

@@ -1,5 +1,6 @@
 // The UTF-8 texts and the GBK ones are made apart (the GBK ones from a
-// table of codes); the C library's converter checks they say the same.
+// table of codes, which the titles and the Windows console use too); the C
+// library's converter checks they say the same.
 #include <iconv.h>
 
 #include <gtest/gtest.h>
@@ -27,11 +28,22 @@ std::string utf8_to_gbk(std::string_view utf8) {
 }
 
 TEST(Catalogue, GbkTextsAreTheUtf8TextsConverted) {
-  for (std::size_t m = 0; m < kMessageCount; ++m) {
+  for (std::size_t m = 0; m < static_cast<std::size_t>(Message::Count); ++m) {
     const auto message = static_cast<Message>(m);
     EXPECT_EQ(utf8_to_gbk(catalogue_text(TextEncoding::Utf8, message)),
               catalogue_text(TextEncoding::Gbk, message))
         << "message " << m;
+  }
+}
+
+TEST(Catalogue, EveryGbkCodeIsTheCharactersOwn) {
+  for (const GbkCode& code : kGbkCodes) {
+    const std::u16string character(1, static_cast<char16_t>(code.character));
+    std::string utf8(3, '\0');
+    utf8.resize(narrow_utf16(character, TextEncoding::Utf8, utf8.data()));
+    const std::string gbk{static_cast<char>(code.lead),
+                          static_cast<char>(code.trail)};
+    EXPECT_EQ(utf8_to_gbk(utf8), gbk) << utf8;
   }
 }
 

@@ -1,7 +1,7 @@
-// What the console receives on Windows: standard output swapped for a
-// text-mode pipe, the real write call, and the dialogue with a fixed clock.
-#include <fcntl.h>
-#include <io.h>
+// What a pipe gets on Windows, and what it gives: standard output and
+// input swapped for pipes, the real read and write calls, and the dialogue
+// with a fixed clock.
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -14,36 +14,49 @@
 
 namespace {
 
-// Runs `print` with descriptor 1 writing into a text-mode pipe, and returns
-// the bytes that came out of it.
+struct Pipe {
+  Pipe() { EXPECT_TRUE(CreatePipe(&read_end, &write_end, nullptr, 1 << 16)); }
+  ~Pipe() {
+    if (read_end != nullptr) CloseHandle(read_end);
+    if (write_end != nullptr) CloseHandle(write_end);
+  }
+  void close_write_end() {
+    CloseHandle(write_end);
+    write_end = nullptr;
+  }
+  HANDLE read_end = nullptr;
+  HANDLE write_end = nullptr;
+};
+
+// Runs `print` with standard output going into a pipe, and returns the
+// bytes that came out of it.
 template <typename Print>
 std::string bytes_written(Print print) {
-  int pipe_ends[2];
-  EXPECT_EQ(_pipe(pipe_ends, 1 << 16, _O_TEXT), 0);
-  const int saved = _dup(1);
-  _dup2(pipe_ends[1], 1);
+  Pipe pipe;
+  const HANDLE saved = GetStdHandle(STD_OUTPUT_HANDLE);
+  SetStdHandle(STD_OUTPUT_HANDLE, pipe.write_end);
   print();
-  _dup2(saved, 1);
-  _close(saved);
-  _close(pipe_ends[1]);
-  _setmode(pipe_ends[0], _O_BINARY);
+  SetStdHandle(STD_OUTPUT_HANDLE, saved);
+  pipe.close_write_end();
   std::string bytes;
   char buffer[4096];
-  for (int n; (n = _read(pipe_ends[0], buffer, sizeof buffer)) > 0;) {
-    bytes.append(buffer, static_cast<std::size_t>(n));
+  DWORD n;
+  while (ReadFile(pipe.read_end, buffer, sizeof buffer, &n, nullptr) && n > 0) {
+    bytes.append(buffer, n);
   }
-  _close(pipe_ends[0]);
   return bytes;
 }
 
-TEST(ConsoleText, WindowsConsoleGetsGbk) {
+TEST(ConsoleText, WindowsTextIsGbk) {
   EXPECT_EQ(console_text_encoding(), TextEncoding::Gbk);
 }
 
-TEST(ConsoleText, LineFeedsGoOutAsCrLf) {
-  const std::string bytes =
-      bytes_written([] { ASSERT_TRUE(write_console_output("a\nb\n\n", 5)); });
-  EXPECT_EQ(bytes, "a\r\nb\r\n\r\n");
+TEST(ConsoleText, APipeGetsGbkWithCrLf) {
+  const std::string bytes = bytes_written([] {
+    ASSERT_TRUE(write_console_output("a\nb\n\n\xC9", 6));
+    ASSERT_TRUE(write_console_output("\xCC\n", 2));
+  });
+  EXPECT_EQ(bytes, "a\r\nb\r\n\r\n\xC9\xCC\r\n");
 }
 
 TEST(ConsoleText, BothQuestionFormsByteForByte) {
@@ -75,6 +88,23 @@ TEST(ConsoleText, BothQuestionFormsByteForByte) {
             "\r\n(2) 9 - 3 = ( )\r\n\xCA\xE4\xC8\xEB: "
             "\xC5\xD0\xB6\xA8: \xB4\xED\xCE\xF3\r\n"
             "\xD5\xFD\xC8\xB7\xB4\xF0\xB0\xB8\xCA\xC7: 6\r\n");
+}
+
+TEST(ConsoleText, ACtrlZBytePipedInEndsTheInput) {
+  Pipe pipe;
+  const char typed[] = "12\r\n3\x1A 4\r\n";
+  DWORD written;
+  ASSERT_TRUE(WriteFile(pipe.write_end, typed, sizeof typed - 1, &written,
+                        nullptr));
+  const HANDLE saved = GetStdHandle(STD_INPUT_HANDLE);
+  SetStdHandle(STD_INPUT_HANDLE, pipe.read_end);
+  char buffer[64];
+  const std::ptrdiff_t first = read_console_input(buffer, sizeof buffer);
+  const std::ptrdiff_t second = read_console_input(buffer + 16, 16);
+  SetStdHandle(STD_INPUT_HANDLE, saved);
+  ASSERT_EQ(first, 5);
+  EXPECT_EQ(std::string(buffer, 5), "12\r\n3");
+  EXPECT_EQ(second, 0);
 }
 
 }  // namespace

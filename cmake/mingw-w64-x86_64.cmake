@@ -15,6 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The C and C++ runtimes and the threads library go into the executable, so
-# that it runs on a bare Windows with no MinGW DLL beside it.
+# The C++ runtime, libgcc and the threads library go into the executable;
+# the C runtime is Windows' own msvcrt.dll.  So it needs only system DLLs
+# and runs on a bare Windows with no MinGW DLL beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -74,13 +74,14 @@ class Terminal:
                        env=self.env, capture_output=True, timeout=TIMEOUT)
 
 
-def follow_the_tally(term):
-    """Answers wrongly, then rightly, checking the title at each prompt."""
-    term.wait_for_prompt(1)
+def follow_the_tally(term, shown_prompts=1):
+    """Answers wrongly, then rightly, checking the title at each prompt;
+    `shown_prompts` prompts are on the screen already."""
+    term.wait_for_prompt(shown_prompts)
     assert term.title() == "正确 0 错误 0", term.title()
     term.answer(wrong=True)
     term.wait_for_title("正确 0 错误 1")
-    term.wait_for_prompt(2)
+    term.wait_for_prompt(shown_prompts + 1)
     term.answer(wrong=False)
     term.wait_for_title("正确 1 错误 1")
-    term.wait_for_prompt(3)
+    term.wait_for_prompt(shown_prompts + 2)

@@ -15,9 +15,13 @@ std::vector<std::int32_t> first_draws(std::uint32_t seed, int count) {
 }
 
 TEST(Generator, KnownSequences) {
+  // Seed 1's second, fourth and fifth states have their top bit set: the
+  // draw is bits 16 to 30 alone.
   EXPECT_EQ(first_draws(1, 5),
             (std::vector<std::int32_t>{41, 18467, 6334, 26500, 19169}));
   EXPECT_EQ(first_draws(0, 3), (std::vector<std::int32_t>{38, 7719, 21238}));
+  EXPECT_EQ(first_draws(0xFFFFFFFFu, 4),
+            (std::vector<std::int32_t>{35, 29739, 3374, 11141}));
 }
 
 TEST(Generator, ReseedingRestartsTheSequence) {
@@ -27,15 +31,6 @@ TEST(Generator, ReseedingRestartsTheSequence) {
   draw(generator);
   reseed(generator, 1700000000u);
   EXPECT_EQ(draw(generator), first);
-}
-
-TEST(Generator, DrawsStayInRangeForAnyState) {
-  Generator generator{0xFFFFFFFFu};
-  for (int i = 0; i < 100000; ++i) {
-    const std::int32_t value = draw(generator);
-    ASSERT_GE(value, 0);
-    ASSERT_LE(value, kLargestDraw);
-  }
 }
 
 struct FillInCase {
@@ -68,8 +63,8 @@ const FillInCase kFillInCases[] = {
     FillInCase{Operation::Divide, 0, 5, 5, 1, 5, 0, kOne},
     FillInCase{Operation::Divide, 0, 0, 0, 1, 0, 0, kOne},
     // The largest operands the generator can give do not overflow.
-    FillInCase{Operation::Multiply, kLargestDraw, kLargestDraw, kLargestDraw,
-               kLargestDraw, kLargestDraw* kLargestDraw, 0, kOne},
+    FillInCase{Operation::Multiply, 32767, 32767, 32767, 32767, 1073676289, 0,
+               kOne},
 };
 
 TEST(FillIn, FollowsTheOperationsRules) {
@@ -98,6 +93,31 @@ TEST(MakeQuestion, DrawsTheOperationThenTheOperandsFromTheClock) {
 
   const Question later = make_question(maker, 5, 11);
   EXPECT_EQ(later, fill_in_question(5, Operation::Divide, 7, 10));
+}
+
+struct SecondCase {
+  std::time_t second;
+  Question question;  // question 1, at bound 10
+};
+
+// One second for each operation and, where the order shows, each order of
+// the operand draws: a second asks exactly its question.
+const SecondCase kSecondCases[] = {
+    {1700000003, {1, Operation::Add, 2, 4, 6, 0, kOne}},
+    {1700000014, {1, Operation::Add, 8, 2, 10, 0, kOne}},
+    {1700000000, {1, Operation::Multiply, 2, 7, 14, 0, kOne}},
+    {1700000001, {1, Operation::Multiply, 6, 5, 30, 0, kOne}},
+    {1700000002, {1, Operation::Subtract, 9, 3, 6, 0, kOne}},
+    {1700000007, {1, Operation::Subtract, 9, 5, 4, 0, kOne}},
+    {1700000004, {1, Operation::Divide, 5, 2, 2, 1, kPair}},
+    {1700000010, {1, Operation::Divide, 7, 5, 1, 2, kPair}},
+};
+
+TEST(MakeQuestion, EachSecondAsksItsOwnQuestion) {
+  for (const SecondCase& c : kSecondCases) {
+    QuestionMaker maker{[&c] { return c.second; }, {}};
+    EXPECT_EQ(make_question(maker, 1, 10), c.question) << c.second;
+  }
 }
 
 TEST(MakeQuestion, QuestionsInOneSecondRepeatApartFromTheirNumber) {

@@ -16,8 +16,9 @@ def main(program):
         sys.exit(SKIP)
     # 1700000002 seconds after 1970 in UTC.
     env = quiz_env(TZ="UTC", ASAN_OPTIONS="verify_asan_link_order=0")
-    quiz = Quiz([faketime, "-f", "2023-11-14 22:13:22", program], env=env)
-    seen = play(quiz, 12)
+    with Quiz([faketime, "-f", "2023-11-14 22:13:22", program],
+              env=env) as quiz:
+        seen = play(quiz, 12)
     expected = ([(n, 9, "-", 3) for n in range(1, 5)] +
                 [(n, 6, "-", 1) for n in range(5, 10)] +
                 [(n, 11, "-", 5) for n in range(10, 13)])

@@ -64,12 +64,16 @@ def check_lost_output(program):
         quiz = subprocess.Popen([program], stdin=yes.stdout,
                                 stdout=subprocess.PIPE, env=quiz_env(),
                                 restore_signals=restore_signals)
-        yes.stdout.close()
-        assert len(quiz.stdout.read(100)) == 100
-        quiz.stdout.close()
-        assert quiz.wait(timeout=10) == expected, quiz.returncode
-        yes.kill()
-        yes.wait()
+        try:
+            yes.stdout.close()
+            assert len(quiz.stdout.read(100)) == 100
+            quiz.stdout.close()
+            assert quiz.wait(timeout=10) == expected, quiz.returncode
+        finally:
+            for proc in (quiz, yes):
+                if proc.poll() is None:
+                    proc.kill()
+                proc.wait()
 
 
 def waiting_state(pid):
@@ -93,9 +97,12 @@ def check_no_cpu_while_waiting(program):
         # Asleep, and never woken: no CPU ticks, no context switches.
         assert after[0] == "S", after
         assert after == before, (before, after)
-    finally:
         quiz.stdin.close()
-        quiz.wait(timeout=10)
+        assert quiz.wait(timeout=10) == 0
+    finally:
+        if quiz.poll() is None:
+            quiz.kill()
+        quiz.wait()
 
 
 def main(program, *flags):

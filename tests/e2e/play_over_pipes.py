@@ -10,8 +10,8 @@ from quiz_driver import Quiz, play, quiz_env
 def main(program):
     # A terminal type is set, but output to a pipe must carry no title.
     env = quiz_env(TERM="xterm-256color")
-    quiz = Quiz([program, "--ignored", "arguments"], env=env)
-    play(quiz, 40)
+    with Quiz([program, "--ignored", "arguments"], env=env) as quiz:
+        play(quiz, 40)
     assert b"\x1b" not in quiz.raw and b"\a" not in quiz.raw
     print("played 40 questions")
 

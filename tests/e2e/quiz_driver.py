@@ -67,6 +67,18 @@ class Quiz:
             pass
         return self.proc.wait(timeout=TIMEOUT)
 
+    # Used in a with statement, the quiz is killed if a check fails first.
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+        for pipe in (self.proc.stdin, self.proc.stdout):
+            if not pipe.closed:
+                pipe.close()
+
 
 def quiz_env(**extra):
     env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}

@@ -1,12 +1,15 @@
-"""The exact bytes a terminal gets for the title: the quiz runs on a
-pseudo-terminal, in a UTF-8 locale and in a GBK one (made with localedef
-where the locale sources are installed), and the title sequences must
-stand where they belong, in the locale's character set."""
+"""The exact bytes a terminal gets for the title.  The quiz runs on a
+pseudo-terminal: in a UTF-8 locale and in a GBK one (made with localedef
+under a temporary LOCPATH) the title sequences stand where they belong, in
+the locale's character set; a terminal type that takes no sequences gets
+none; and a stopping signal gives the terminal its own title back once,
+as the quiz's last output, unless the quiz was started with it ignored."""
 
 import os
 import pty
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -15,55 +18,104 @@ import time
 from quiz_driver import Quiz, play, quiz_env
 
 SKIP = 77
+TIMEOUT = 20.0
 PUSH, POP = b"\x1b[22;0t", b"\x1b[23;0t"
 
 
-def title(text, encoding):
+def title(text, encoding="utf-8"):
     return b"\x1b]2;" + text.encode(encoding) + b"\x07"
 
 
-def run_on_terminal(program, env, first_verdict=b""):
-    """Runs the quiz on a pseudo-terminal and answers wrongly at each prompt
-    until `first_verdict` has come, then ends the input at the next prompt;
-    returns every byte the quiz wrote."""
-    leader, follower = pty.openpty()
-    proc = subprocess.Popen([program], stdin=follower, stdout=follower,
-                            stderr=subprocess.DEVNULL, env=env)
-    os.close(follower)
-    output = b""
+class PtyQuiz:
+    """The quiz on a pseudo-terminal, with `ignored` signals ignored from
+    its start; every byte it writes is kept.  Used in a with statement, it
+    is killed if a check fails first."""
 
-    def read_until(test):
-        nonlocal output
-        deadline = time.monotonic() + 20
-        while not test(output):
-            assert time.monotonic() < deadline, output[-200:]
-            if select.select([leader], [], [], 0.5)[0]:
+    def __init__(self, program, env, ignored=()):
+        self.leader, follower = pty.openpty()
+
+        def set_signals():
+            for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+                handler = signal.SIG_IGN if number in ignored else signal.SIG_DFL
+                signal.signal(number, handler)
+
+        self.proc = subprocess.Popen([program], stdin=follower, stdout=follower,
+                                     stderr=subprocess.DEVNULL, env=env,
+                                     preexec_fn=set_signals)
+        os.close(follower)
+        self.output = b""
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+        os.close(self.leader)
+
+    def read_until(self, what, test):
+        deadline = time.monotonic() + TIMEOUT
+        while not test(self.output):
+            left = deadline - time.monotonic()
+            if left <= 0:
+                raise AssertionError("waited %ss in vain for %s; the last "
+                                     "output: %r" % (TIMEOUT, what,
+                                                     self.output[-200:]))
+            if select.select([self.leader], [], [], min(left, 0.5))[0]:
                 try:
-                    output += os.read(leader, 4096)
+                    chunk = os.read(self.leader, 4096)
                 except OSError:  # the quiz has gone and closed the terminal
-                    return
+                    chunk = b""
+                if not chunk:
+                    raise AssertionError("the quiz ended before %s: %r"
+                                         % (what, self.output[-200:]))
+                self.output += chunk
 
-    # The quiz writes its output out before it waits, so output that ends
-    # in a prompt means it is waiting; the echo of a reply ends otherwise.
-    def waiting_again(since):
-        return lambda out: len(out) > since and out.endswith(b": ")
+    def wait_for_prompt(self):
+        """Waits until the quiz waits at a fresh prompt: its output is
+        written out before it waits, and ends in a prompt only then."""
+        since = len(self.output)
+        self.read_until("a prompt",
+                        lambda out: len(out) > since and out.endswith(b": "))
 
-    read_until(waiting_again(0))
-    while first_verdict not in output:
-        os.write(leader, b"-1\n")
-        read_until(waiting_again(len(output)))
-    os.write(leader, b"\x04")  # Ctrl-D: the end of input
-    assert proc.wait(timeout=20) == 0
-    read_until(lambda out: False)
-    os.close(leader)
-    return output
+    def type(self, line):
+        os.write(self.leader, line)
+
+    def end(self):
+        """Ctrl-D: the end of input.  Returns the exit status and all the
+        output."""
+        self.type(b"\x04")
+        return self.wait()
+
+    def wait(self):
+        status = self.proc.wait(timeout=TIMEOUT)
+        try:
+            while select.select([self.leader], [], [], 0.2)[0]:
+                chunk = os.read(self.leader, 4096)
+                if not chunk:
+                    break
+                self.output += chunk
+        except OSError:
+            pass
+        return status
 
 
-def first_title(encoding):
-    return title("正确 0 错误 1", encoding)
+def answer_wrongly_once(quiz):
+    """Answers -1 at each prompt, the first of which is showing, until a
+    verdict has been given: a remainder question asks twice."""
+    while "判定".encode("utf-8") not in quiz.output and \
+            "判定".encode("gbk") not in quiz.output:
+        quiz.type(b"-1\n")
+        quiz.wait_for_prompt()
 
 
-def check_titles(output, encoding):
+def check_titles(program, env, encoding):
+    with PtyQuiz(program, env) as quiz:
+        quiz.wait_for_prompt()
+        answer_wrongly_once(quiz)
+        assert quiz.end() == 0
+        output = quiz.output
     assert output.startswith(PUSH + title("正确 0 错误 0", encoding)
                              + b"Quorvane V0.1.0"), output[:80]
     # The wrong answer's verdict, then the new title, then the next question.
@@ -72,6 +124,48 @@ def check_titles(output, encoding):
     assert output[wrong:].split(b"\x07", 1)[1].startswith(b"\r\n("), output
     assert output.endswith(POP), output[-40:]
     assert output.count(b"\x1b") == 4, output
+
+
+def check_no_sequences(program):
+    for name, term in (("unset", None), ("empty", ""), ("dumb", "dumb")):
+        env = quiz_env()
+        env.pop("TERM", None)
+        if term is not None:
+            env["TERM"] = term
+        with PtyQuiz(program, env) as quiz:
+            quiz.wait_for_prompt()
+            answer_wrongly_once(quiz)
+            assert quiz.end() == 0, name
+            output = quiz.output
+        assert b"\x1b" not in output and b"\x07" not in output, (name, output)
+        assert output.endswith(b": \r\n"), (name, output[-40:])
+
+
+def check_signals(program):
+    env = quiz_env(TERM="xterm")
+    for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+        # At its default, the signal ends the quiz, which gives the title
+        # back first, once.
+        with PtyQuiz(program, env) as quiz:
+            quiz.wait_for_prompt()
+            quiz.proc.send_signal(number)
+            status = quiz.wait()
+            output = quiz.output
+        assert status == -number, (number.name, status)
+        assert output.count(POP) == 1 and output.endswith(POP), \
+            (number.name, output[-60:])
+
+        # Ignored from the start (nohup), it stays ignored: the quiz goes on
+        # and judges the next reply.
+        with PtyQuiz(program, env, ignored=(number,)) as quiz:
+            quiz.wait_for_prompt()
+            quiz.proc.send_signal(number)
+            answer_wrongly_once(quiz)
+            assert title("正确 0 错误 1") in quiz.output, number.name
+            assert quiz.end() == 0, number.name
+            output = quiz.output
+        assert output.count(POP) == 1 and output.endswith(POP), \
+            (number.name, output[-60:])
 
 
 def make_gbk_locale(folder):
@@ -85,21 +179,22 @@ def make_gbk_locale(folder):
 
 
 def main(program):
-    utf8 = quiz_env(TERM="xterm")
-    check_titles(run_on_terminal(program, utf8, first_title("utf-8")), "utf-8")
-    dumb = run_on_terminal(program, quiz_env(TERM="dumb"))
-    assert b"\x1b" not in dumb and dumb.endswith(b": \r\n"), dumb
+    check_titles(program, quiz_env(TERM="xterm"), "utf-8")
+    check_no_sequences(program)
+    check_signals(program)
 
     with tempfile.TemporaryDirectory() as folder:
         env = make_gbk_locale(folder)
         if env is None:
             print("no GBK locale can be made (Debian package locales)")
             sys.exit(SKIP)
-        check_titles(run_on_terminal(program, env, first_title("gbk")), "gbk")
+        check_titles(program, env, "gbk")
         # The whole dialogue comes out in GBK bytes.
         env.pop("TERM")
-        play(Quiz([program], encoding="gbk", env=env), 10)
-    print("titles and text in UTF-8 and in GBK, where they belong")
+        with Quiz([program], encoding="gbk", env=env) as quiz:
+            play(quiz, 10)
+    print("titles and text in UTF-8 and in GBK, where they belong; none "
+          "without a terminal type; the title given back on a signal")
 
 
 if __name__ == "__main__":

@@ -16,8 +16,8 @@ def check_line_ends(raw):
 
 def main(program, *emulator):
     command = [*emulator, program]
-    quiz = Quiz(command, encoding="gbk", newline="\r\n", env=quiz_env())
-    play(quiz, 30)
+    with Quiz(command, encoding="gbk", newline="\r\n", env=quiz_env()) as quiz:
+        play(quiz, 30)
     check_line_ends(quiz.raw)
     assert quiz.raw.startswith(BANNER_TITLE.encode().replace(b"\n", b"\r\n"))
 

@@ -5,12 +5,14 @@
 // The first bytes choose the clock's second and the first question number
 // (so that the top of the counter is reached too); the rest is typed, in
 // reads of changing sizes, as a terminal hands over lines.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <string>
 
 #include "dialogue/console_dialogue.h"
 #include "questions/question_maker.h"

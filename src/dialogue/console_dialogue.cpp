@@ -39,10 +39,10 @@ bool read_answer(ConsoleDialogue& dialogue, Message prompt,
 
 void print_message(ConsoleDialogue& dialogue, Message message,
                    std::initializer_list<std::int32_t> numbers) {
-  format(catalogue_text(dialogue.encoding, message), numbers,
-         [&dialogue](std::string_view piece) {
-           put_text(dialogue.stream, piece);
-         });
+  format_text(catalogue_text(dialogue.encoding, message), numbers,
+              [&dialogue](std::string_view piece) {
+                put_text(dialogue.stream, piece);
+              });
 }
 
 void print_banner(ConsoleDialogue& dialogue) {

@@ -40,8 +40,8 @@ constexpr std::basic_string_view<Char> number_mark() {
 
 /// Hands `put` the pieces of `text` formatted with `numbers`, in order.
 template <typename Char, typename Put>
-void format(std::basic_string_view<Char> text,
-            std::initializer_list<std::int32_t> numbers, Put put) {
+void format_text(std::basic_string_view<Char> text,
+                 std::initializer_list<std::int32_t> numbers, Put put) {
   constexpr std::basic_string_view<Char> mark = number_mark<Char>();
   const std::int32_t* next = numbers.begin();
   for (std::size_t at = text.find(mark); at != text.npos;

@@ -12,7 +12,7 @@ static_assert(kTitleFormat.size() +
 TitleText format_title(std::int32_t correct, std::int32_t wrong) {
   TitleText title{};
   std::size_t size = 0;
-  format(kTitleFormat, {correct, wrong}, [&](std::u16string_view piece) {
+  format_text(kTitleFormat, {correct, wrong}, [&](std::u16string_view piece) {
     for (char16_t unit : piece) title[size++] = unit;
   });
   return title;

@@ -11,8 +11,8 @@ template <typename Char>
 std::basic_string<Char> formatted(std::basic_string_view<Char> text,
                                   std::initializer_list<std::int32_t> numbers) {
   std::basic_string<Char> out;
-  format(text, numbers,
-         [&out](std::basic_string_view<Char> piece) { out += piece; });
+  format_text(text, numbers,
+              [&out](std::basic_string_view<Char> piece) { out += piece; });
   return out;
 }
 

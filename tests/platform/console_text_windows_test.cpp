@@ -94,8 +94,8 @@ TEST(ConsoleText, ACtrlZBytePipedInEndsTheInput) {
   Pipe pipe;
   const char typed[] = "12\r\n3\x1A 4\r\n";
   DWORD written;
-  ASSERT_TRUE(WriteFile(pipe.write_end, typed, sizeof typed - 1, &written,
-                        nullptr));
+  ASSERT_TRUE(
+      WriteFile(pipe.write_end, typed, sizeof typed - 1, &written, nullptr));
   const HANDLE saved = GetStdHandle(STD_INPUT_HANDLE);
   SetStdHandle(STD_INPUT_HANDLE, pipe.read_end);
   char buffer[64];

@@ -4,7 +4,9 @@
 //
 // The first bytes choose the clock's second and the first question number
 // (so that the top of the counter is reached too); the rest is typed, in
-// reads of changing sizes, as a terminal hands over lines.
+// reads of changing sizes, as a terminal hands over lines, or as UTF-16
+// units that a Windows console hands over and the quiz narrows.  The GBK
+// output goes through the Windows console's step to UTF-16 too.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -40,17 +42,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   auto dialogue = std::make_unique<ConsoleDialogue>();
   dialogue->encoding = first & 1 ? TextEncoding::Gbk : TextEncoding::Utf8;
   std::size_t read_size = 1;
+  const bool console_units = first & 4;
+  TypedText typed;
   dialogue->stream.read = [&](char* buffer, std::size_t room) {
-    const std::size_t n = std::min({size, room, read_size});
-    std::memcpy(buffer, data, n);
-    data += n;
-    size -= n;
+    const std::size_t width = console_units ? sizeof(char16_t) : 1;
+    const std::size_t n = std::min({size / width, room, read_size});
     read_size = read_size % 13 + 1;
-    return static_cast<std::ptrdiff_t>(n);
+    if (!console_units) {
+      std::memcpy(buffer, data, n);
+      data += n;
+      size -= n;
+      return static_cast<std::ptrdiff_t>(n);
+    }
+    if (typed.ended || n == 0) {
+      size = 0;
+      return std::ptrdiff_t{0};
+    }
+    std::u16string units(n, u'\0');
+    std::memcpy(units.data(), data, n * width);
+    data += n * width;
+    size -= n * width;
+    // The reader's room is a byte a unit, as the Windows console's is.
+    std::string narrow(n, '\0');
+    const std::size_t made = narrow_typed_text(units, typed, narrow.data());
+    if (made > n || (made == 0 && !typed.ended)) std::abort();
+    std::memcpy(buffer, narrow.data(), made);
+    return static_cast<std::ptrdiff_t>(made);
   };
   std::size_t written = 0;
-  dialogue->stream.write = [&](const char*, std::size_t n) {
+  unsigned char pending_lead = 0;
+  dialogue->stream.write = [&](const char* bytes, std::size_t n) {
     written += n;
+    if (dialogue->encoding == TextEncoding::Gbk) {
+      std::u16string units(2 * n + 1, u'\0');
+      if (gbk_to_utf16({bytes, n}, pending_lead, units.data()) > units.size()) {
+        std::abort();
+      }
+    }
     return true;
   };
 
@@ -74,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::int64_t turns =
       std::int64_t{scoreboard.correct} + scoreboard.wrong;
   if (loop.question_number < start || turns < loop.question_number - start ||
-      titles != turns + 1 || size != 0 || written == 0) {
+      titles != turns + 1 || (size != 0 && !typed.ended) || written == 0) {
     std::abort();
   }
   return 0;

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import time
 
-from quiz_driver import quiz_env
+from quiz_driver import quiz_env, stop
 from resident import proc_field, run_and_measure
 
 MIB = 1 << 20
@@ -70,10 +70,8 @@ def check_lost_output(program):
             quiz.stdout.close()
             assert quiz.wait(timeout=10) == expected, quiz.returncode
         finally:
-            for proc in (quiz, yes):
-                if proc.poll() is None:
-                    proc.kill()
-                proc.wait()
+            stop(quiz)
+            stop(yes)
 
 
 def waiting_state(pid):
@@ -100,9 +98,7 @@ def check_no_cpu_while_waiting(program):
         quiz.stdin.close()
         assert quiz.wait(timeout=10) == 0
     finally:
-        if quiz.poll() is None:
-            quiz.kill()
-        quiz.wait()
+        stop(quiz)
 
 
 def main(program, *flags):

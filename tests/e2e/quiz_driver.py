@@ -72,12 +72,17 @@ class Quiz:
         return self
 
     def __exit__(self, *exc):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        self.proc.wait()
+        stop(self.proc)
         for pipe in (self.proc.stdin, self.proc.stdout):
             if not pipe.closed:
                 pipe.close()
+
+
+def stop(proc):
+    """Kills `proc` if it is still running, and reaps it."""
+    if proc.poll() is None:
+        proc.kill()
+    proc.wait()
 
 
 def quiz_env(**extra):

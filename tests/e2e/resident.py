@@ -6,6 +6,8 @@ import subprocess
 import threading
 import time
 
+from quiz_driver import stop
+
 PROMPT_END = b": "  # every prompt ends so
 
 
@@ -58,6 +60,4 @@ def run_and_measure(command, chunks, env, timeout=60):
         reader.join(timeout)
         return peak, status, tail[0]
     finally:
-        if proc.poll() is None:
-            proc.kill()
-            proc.wait()
+        stop(proc)

@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-from quiz_driver import Quiz, play, quiz_env
+from quiz_driver import Quiz, play, quiz_env, stop
 
 SKIP = 77
 TIMEOUT = 20.0
@@ -49,9 +49,7 @@ class PtyQuiz:
         return self
 
     def __exit__(self, *exc):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        self.proc.wait()
+        stop(self.proc)
         os.close(self.leader)
 
     def read_until(self, what, test):

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   dialogue->stream.write = [&](const char* bytes, std::size_t n) {
     written += n;
     if (dialogue->encoding == TextEncoding::Gbk) {
-      std::u16string units(2 * n + 1, u'\0');
+      std::u16string units(2 * n, u'\0');
       if (gbk_to_utf16({bytes, n}, pending_lead, units.data()) > units.size()) {
         std::abort();
       }

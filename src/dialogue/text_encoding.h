@@ -55,8 +55,8 @@ std::size_t narrow_utf16(std::u16string_view text, TextEncoding encoding,
 /// Writes `gbk` to `out` for a Windows console: each character as its UTF-16
 /// unit and each LF as CR LF, so that every line starts at the left margin.
 /// A lead byte that ends `gbk` waits in `pending` for its trail byte, the
-/// first of the next call's text.  `out` has room for two units a byte,
-/// plus one.  Returns the count.
+/// first of the next call's text.  `out` has room for two units a byte.
+/// Returns the count.
 std::size_t gbk_to_utf16(std::string_view gbk, unsigned char& pending,
                          char16_t* out);
 

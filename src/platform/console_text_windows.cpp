@@ -20,36 +20,16 @@ bool is_console(HANDLE handle) {
   return GetConsoleMode(handle, &mode) != 0;
 }
 
-struct Stream {
-  HANDLE handle;
-  bool console;
-};
-
-Stream standard_stream(DWORD which) {
-  const HANDLE handle = GetStdHandle(which);
-  return {handle, is_console(handle)};
-}
-
-const Stream& input() {
-  static const Stream stream = standard_stream(STD_INPUT_HANDLE);
-  return stream;
-}
-
-const Stream& output() {
-  static const Stream stream = standard_stream(STD_OUTPUT_HANDLE);
-  return stream;
-}
-
 // A GBK lead byte whose trail byte the next write brings.
 unsigned char pending_lead = 0;
 TypedText typed;
-bool piped_input_ended = false;
+bool file_input_ended = false;
 
-bool write_units(const char16_t* units, std::size_t count) {
+bool write_units(HANDLE console, const char16_t* units, std::size_t count) {
   while (count > 0) {
     DWORD written = 0;
-    if (!WriteConsoleW(output().handle, units, static_cast<DWORD>(count),
-                       &written, nullptr) ||
+    if (!WriteConsoleW(console, units, static_cast<DWORD>(count), &written,
+                       nullptr) ||
         written == 0) {
       return false;
     }
@@ -59,11 +39,10 @@ bool write_units(const char16_t* units, std::size_t count) {
   return true;
 }
 
-bool write_bytes(const char* bytes, std::size_t count) {
+bool write_bytes(HANDLE file, const char* bytes, std::size_t count) {
   while (count > 0) {
     DWORD written = 0;
-    if (!WriteFile(output().handle, bytes, static_cast<DWORD>(count), &written,
-                   nullptr) ||
+    if (!WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) ||
         written == 0) {
       return false;
     }
@@ -73,13 +52,13 @@ bool write_bytes(const char* bytes, std::size_t count) {
   return true;
 }
 
-std::ptrdiff_t read_console(char* buffer, std::size_t size) {
+std::ptrdiff_t read_console(HANDLE console, char* buffer, std::size_t size) {
   char16_t units[kPiece];
   const DWORD wanted = static_cast<DWORD>(size < kPiece ? size : kPiece);
   for (;;) {
     if (typed.ended) return 0;
     DWORD count = 0;
-    if (!ReadConsoleW(input().handle, units, wanted, &count, nullptr)) {
+    if (!ReadConsoleW(console, units, wanted, &count, nullptr)) {
       return -1;
     }
     if (count == 0) return 0;
@@ -88,16 +67,16 @@ std::ptrdiff_t read_console(char* buffer, std::size_t size) {
   }
 }
 
-std::ptrdiff_t read_pipe(char* buffer, std::size_t size) {
-  if (piped_input_ended) return 0;
+std::ptrdiff_t read_file(HANDLE file, char* buffer, std::size_t size) {
+  if (file_input_ended) return 0;
   DWORD count = 0;
   const DWORD wanted = size > MAXDWORD ? MAXDWORD : static_cast<DWORD>(size);
-  if (!ReadFile(input().handle, buffer, wanted, &count, nullptr)) {
+  if (!ReadFile(file, buffer, wanted, &count, nullptr)) {
     return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
   }
   // A Ctrl-Z byte ends the input, as it does in a text file.
   if (const void* end = std::memchr(buffer, '\x1A', count)) {
-    piped_input_ended = true;
+    file_input_ended = true;
     count = static_cast<DWORD>(static_cast<const char*>(end) - buffer);
   }
   return static_cast<std::ptrdiff_t>(count);
@@ -110,19 +89,25 @@ TextEncoding console_text_encoding() {
 }
 
 std::ptrdiff_t read_console_input(char* buffer, std::size_t size) {
-  return input().console ? read_console(buffer, size) : read_pipe(buffer, size);
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  return is_console(input) ? read_console(input, buffer, size)
+                           : read_file(input, buffer, size);
 }
 
 bool write_console_output(const char* bytes, std::size_t size) {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  const bool console = is_console(output);
   while (size > 0) {
     const std::string_view piece(bytes, size < kPiece ? size : kPiece);
     bool written;
-    if (output().console) {
-      char16_t units[2 * kPiece + 1];
-      written = write_units(units, gbk_to_utf16(piece, pending_lead, units));
+    if (console) {
+      char16_t units[2 * kPiece];
+      written =
+          write_units(output, units, gbk_to_utf16(piece, pending_lead, units));
     } else {
       char line_ends[2 * kPiece];
-      written = write_bytes(line_ends, crlf_line_ends(piece, line_ends));
+      written =
+          write_bytes(output, line_ends, crlf_line_ends(piece, line_ends));
     }
     if (!written) return false;
     bytes += piece.size();

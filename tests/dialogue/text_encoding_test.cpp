@@ -92,7 +92,7 @@ std::u16string console_units(const std::vector<std::string>& pieces) {
   unsigned char pending = 0;
   std::u16string out;
   for (const std::string& piece : pieces) {
-    std::u16string units(2 * piece.size() + 1, u'\0');
+    std::u16string units(2 * piece.size(), u'\0');
     units.resize(gbk_to_utf16(piece, pending, units.data()));
     out += units;
   }

@@ -6,7 +6,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-TextEncoding console_text_encoding() {
+namespace {
+
+TextEncoding locale_encoding() {
   // The locale's name nearly always says its codeset; loading the locale
   // to ask it costs every start time and memory, so only a name without
   // one does.  Nothing else in the program depends on the locale.
@@ -16,6 +18,14 @@ TextEncoding console_text_encoding() {
   }
   setlocale(LC_CTYPE, "");
   return encoding_for_codeset(nl_langinfo(CODESET));
+}
+
+}  // namespace
+
+TextEncoding console_text_encoding() {
+  // The text and the title both ask; the answer is the same all run.
+  static const TextEncoding encoding = locale_encoding();
+  return encoding;
 }
 
 std::ptrdiff_t read_console_input(char* buffer, std::size_t size) {

@@ -191,6 +191,16 @@ def main(program):
         env.pop("TERM")
         with Quiz([program], encoding="gbk", env=env) as quiz:
             play(quiz, 10)
+        # A locale's name without a codeset: the locale itself says GB2312.
+        subprocess.run(["localedef", "-i", "zh_CN", "-f", "GB2312",
+                        os.path.join(folder, "zh_CN")], check=True,
+                       capture_output=True, timeout=120)
+        env = dict(quiz_env(LANG="zh_CN"), LOCPATH=folder)
+        done = subprocess.run([program], input=b"", capture_output=True,
+                              env=env, timeout=TIMEOUT)
+        assert done.returncode == 0, done.returncode
+        assert done.stdout.endswith(("输入: \n".encode("gbk"),
+                                     "商: \n".encode("gbk"))), done.stdout
     print("titles and text in UTF-8 and in GBK, where they belong; none "
           "without a terminal type; the title given back on a signal")
 

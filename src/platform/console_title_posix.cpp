@@ -23,10 +23,9 @@ constexpr char kPushTitle[] = "\033[22;0t";
 constexpr char kPopTitle[] = "\033[23;0t";
 constexpr char kTitleStart[] = "\033]2;";  // OSC 2, ended by BEL
 
-TextEncoding encoding = TextEncoding::Utf8;
-
 // The tally's title sequence, ready for the handlers, which may write it
 // but never make it.  It is changed only with the signals blocked.
+// A title is at most 29 UTF-16 units, each at most three bytes.
 char sequence[sizeof kTitleStart + 3 * 29 + 1];
 volatile sig_atomic_t sequence_size = 0;
 // The terminal's own title is on its stack: a push has reached it.
@@ -131,7 +130,6 @@ bool console_has_title() {
 }
 
 void open_console_title() {
-  encoding = console_text_encoding();
   for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
     if (!ignored(signal_number)) {
       catch_signal(signal_number, give_back_and_stop,
@@ -149,7 +147,7 @@ void show_console_title(const char16_t* title) {
   BlockedSignals blocked;
   std::size_t size = sizeof kTitleStart - 1;
   memcpy(sequence, kTitleStart, size);
-  size += narrow_utf16(title, encoding, sequence + size);
+  size += narrow_utf16(title, console_text_encoding(), sequence + size);
   sequence[size++] = '\a';
   sequence_size = static_cast<sig_atomic_t>(size);
   push_title();

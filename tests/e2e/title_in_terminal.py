@@ -67,6 +67,9 @@ def main(program):
     play_and_stop(program, "C-c", 130)
     if shutil.which("bash"):
         suspend_and_resume(program)
+    else:
+        print("bash is not installed (Debian package bash): Ctrl-Z and fg "
+              "not checked")
     print("the pane title followed the tally and was given back")
 
 
